@@ -55,21 +55,13 @@ const Classes PnaClasses{{"S11A", 10, "S11A", "Open"},      {"S11B", 10, "S11B",
                          {"S11C", 10, "S11C", "Load"},      {"Forward Thru", 25, "S21T", "Thru"},
                          {"S22A", 15, "S22A", "Open"},      {"S22B", 15, "S22B", "Short"},
                          {"S22C", 15, "S22C", "Load"},      {"Reverse Thru", 35, "S12T", "Thru"}};
-const Classes Pna3Classes{{"S11A", 10, "S11A", "Open"},
-                          {"S11B", 10, "S11B", "Short"},
-                          {"S11C", 10, "S11C", "Load"},
-                          {"1-2 Forward Thru", 25, "S21T", "Thru"},
-                          {"S22A", 15, "S22A", "Open"},
-                          {"S22B", 15, "S22B", "Short"},
-                          {"S22C", 15, "S22C", "Load"},
-                          {"1-2 Reverse Thru", 35, "S12T", "Thru"},
-                          {"S33A", 17, "S33A", "Open"},
-                          {"S33B", 17, "S33B", "Short"},
-                          {"S33C", 17, "S33C", "Load"},
-                          {"2-3 Forward Thru", 25, "S32T", "Thru"},
-                          {"2-3 Reverse Thru", 35, "S23T", "Thru"},
-                          {"1-3 Forward Thru", 25, "S31T", "Thru"},
-                          {"1-3 Reverse Thru", 35, "S13T", "Thru"}};
+const Classes Pna3Extra{{"S33A", 17, "S33A", "Open"},
+                        {"S33B", 17, "S33B", "Short"},
+                        {"S33C", 17, "S33C", "Load"},
+                        {"2-3 Forward Thru", 25, "S32T", "Thru"},
+                        {"2-3 Reverse Thru", 35, "S23T", "Thru"},
+                        {"1-3 Forward Thru", 25, "S31T", "Thru"},
+                        {"1-3 Reverse Thru", 35, "S13T", "Thru"}};
 
 enum class Family { F8753, F8753Trl, F8753Dtrl, F8510A, F8510B, Pna, Pna3 };
 
@@ -124,7 +116,12 @@ Classes ExpectedClasses(Family f)
     case Family::F8510A: return Join(LegacyClasses, {{"Response", 45, "RESP", "Response"}});
     case Family::F8510B: return Join(LegacyClasses, Classes8510B);
     case Family::Pna: return PnaClasses;
-    case Family::Pna3: return Pna3Classes;
+    case Family::Pna3: {
+        Classes classes = Join(PnaClasses, Pna3Extra);
+        classes[3].Name = "1-2 Forward Thru";
+        classes[7].Name = "1-2 Reverse Thru";
+        return classes;
+    }
     }
     return {};
 }
@@ -217,6 +214,7 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
         EXPECT_EQ(vna.GetStdColumns(TStdType::Short).Members(), shortColumns);
         EXPECT_EQ(vna.GetStdHint(TStdType::Short, 3), inductance ? "L0 (x 10e-12 H)" : "not applicable");
         EXPECT_EQ(vna.GetStdHint(TStdType::Short, 6), inductance ? "L3 (x 10e-42 H/Hz^3)" : "not applicable");
+        // The 8510A sets no load-type hint of its own, so its column 7 keeps the Thru text.
         const char* loadHint = f == Family::F8510A ? "not applicable"
                                : row.OffsetLoad    ? "Load Type: fixed, sliding, or offset"
                                                    : "Load Type: fixed or sliding";
@@ -224,7 +222,7 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
         EXPECT_EQ(vna.GetStdHint(TStdType::ArbiZ, 7), b8510 || f == Family::F8510A ? loadHint
                                                                                     : "Load Type: fixed or sliding");
         EXPECT_EQ(vna.GetStdHint(TStdType::Open, 14),
-                     pna ? "Standard Label (30 characters max)" : "Standard Label (10 characters max)");
+                  pna ? "Standard Label (30 characters max)" : "Standard Label (10 characters max)");
         EXPECT_EQ(vna.GetStdHint(TStdType::None, 14), "not applicable");
 
         // Flags.

@@ -141,20 +141,6 @@ TEST(ModelBehaviour, ClassTreeHandsDownAndOverridesValues)
         EXPECT_EQ(vna->StdTypeNames.at(Ord(TStdType::Thru)), "Thru/Line");
     }
 
-    // The 8753 TRL* model replaces the S-parameter classes but keeps the response classes.
-    const TVna& dtrl = *FindVna("8753Dtrl");
-    const TVna& abc = *FindVna("8753A/B/C");
-    EXPECT_EQ(dtrl.ClassInfo[1].Code, "TRFM");
-    EXPECT_EQ(dtrl.ClassInfo[11], abc.ClassInfo[11]);
-    EXPECT_EQ(dtrl.ClassInfo[12], abc.ClassInfo[12]);
-
-    // The 8510C is an 8510B with disk files.
-    const TVna& b = *FindVna("8510B");
-    const TVna& c = *FindVna("8510C");
-    EXPECT_EQ(c.ClassInfo, b.ClassInfo);
-    EXPECT_EQ(c.StdHints, b.StdHints);
-    EXPECT_NE(c.HasDiskFiles, b.HasDiskFiles);
-
     // The 3-port PNA renames thrus 4 and 8, adds 9 to 15 and keeps the rest of the 2-port table.
     const TVna& pna = *FindVna("PNA");
     const TVna& pna3 = *FindVna("PNA 3port");
