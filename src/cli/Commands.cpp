@@ -1,0 +1,23 @@
+#include "Commands.h"
+
+namespace {
+
+const TCliCommand* const CommandTable[] = {
+    &ModelsCommand,
+    &DescribeCommand,
+};
+
+} // namespace
+
+std::span<const TCliCommand* const> CliCommands()
+{
+    return CommandTable;
+}
+
+const TCliCommand* FindCliCommand(const QString& name)
+{
+    for (const TCliCommand* command : CommandTable)
+        if (name == QLatin1String(command->Name))
+            return command;
+    return nullptr;
+}
