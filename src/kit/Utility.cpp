@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 double ClampFloat(double value, double low, double high)
 {
+    if (std::isnan(value))
+        value = low;
     return std::min(std::max(value, low), high);
 }
 
@@ -35,6 +39,13 @@ double RoundTo(double value, int decimals)
     for (int i = 0; i < decimals; ++i)
         scale *= 10.0;
     return std::nearbyint(value * scale) / scale;
+}
+
+std::string FirstChars(std::string_view text, int count)
+{
+    if (count <= 0)
+        return {};
+    return std::string(text.substr(0, static_cast<std::size_t>(count)));
 }
 
 std::string Trim(std::string_view text)
@@ -115,4 +126,47 @@ bool DirectoryExists(const std::string& path)
 {
     std::error_code ec;
     return !path.empty() && std::filesystem::is_directory(std::filesystem::path(path), ec);
+}
+
+namespace {
+
+constexpr std::chrono::sys_days OleEpoch{std::chrono::year{1899} / std::chrono::December / 30};
+// 1 January 100 and 31 December 9999, the range of OLE dates.
+constexpr double FirstOleDay = -657434.0;
+constexpr double LastOleDay = 2958465.0;
+
+} // namespace
+
+double OleDateFromCivil(const TCivilDate& date)
+{
+    using namespace std::chrono;
+    const sys_days day{year{date.Year} / month{date.Month} / std::chrono::day{date.Day}};
+    return static_cast<double>((day - OleEpoch).count());
+}
+
+std::optional<TCivilDate> CivilFromOleDate(double oleDate)
+{
+    using namespace std::chrono;
+    if (!std::isfinite(oleDate))
+        return std::nullopt;
+    // The whole part names the day on both sides of the epoch (-1.25 is 29 December 1899, 06:00).
+    const double whole = std::trunc(oleDate);
+    if (whole < FirstOleDay || whole > LastOleDay)
+        return std::nullopt;
+    const year_month_day ymd{OleEpoch + days{static_cast<int>(whole)}};
+    return TCivilDate{static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                      static_cast<unsigned>(ymd.day())};
+}
+
+double TodayOleDate()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return OleDateFromCivil(TCivilDate{local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                                       static_cast<unsigned>(local.tm_mday)});
 }

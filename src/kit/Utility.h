@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,6 +55,7 @@ public:
 using TIntArray = std::vector<std::int32_t>;
 
 // Min(Max(value, low), high), in that order: when low lies above high the result is high.
+// A value that is not a number counts as low, so a clamped value is always a number.
 double ClampFloat(double value, double low, double high);
 int ClampInt(int value, int low, int high);
 
@@ -61,6 +63,9 @@ int ClampInt(int value, int low, int high);
 // to even, divide.
 double RoundTo(double value, int decimals);
 long double RoundToExtended(long double value, int decimals);
+
+// The first count characters of text (all of it when shorter; none for a count below 1).
+std::string FirstChars(std::string_view text, int count);
 
 // Removes leading and trailing characters with codes 0 to 32.
 std::string Trim(std::string_view text);
@@ -73,6 +78,23 @@ double ParseFloatOrZero(std::string_view text, char decimalSeparator = '.');
 // True when text (trimmed) is a complete number in the given notation.
 bool TryParseFloat(std::string_view text, double& value, char decimalSeparator = '.');
 bool TryParseInt(std::string_view text, std::int32_t& value);
+
+// A calendar day of the proleptic Gregorian calendar.
+struct TCivilDate {
+    int Year = 1899;
+    unsigned Month = 12;
+    unsigned Day = 30;
+    bool operator==(const TCivilDate&) const = default;
+};
+
+// OLE Automation dates: days since 30 December 1899 as a 64-bit float, the time of day in
+// the fraction.
+double OleDateFromCivil(const TCivilDate& date);
+// The day of an OLE date (its time part ignored); none for a value that is not a number or
+// lies outside the years 100 to 9999.
+std::optional<TCivilDate> CivilFromOleDate(double oleDate);
+// Today's local date, without a time part.
+double TodayOleDate();
 
 // True when path exists and is a directory.
 bool DirectoryExists(const std::string& path);

@@ -1,5 +1,6 @@
 #include "kit/Utility.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(Utility, ClampTakesHighWhenRangeIsInverted)
@@ -43,4 +44,25 @@ TEST(Utility, UserAbortCarriesTheCancelMessage)
     EXPECT_STREQ(abort.what(), "Operation aborted at user's request.");
     EXPECT_TRUE(DirectoryExists("."));
     EXPECT_FALSE(DirectoryExists("./no-such-folder-here"));
+}
+
+TEST(Utility, ClampGivesANumberForNotANumber)
+{
+    EXPECT_EQ(ClampFloat(std::nan(""), -1, 1), -1);
+    EXPECT_EQ(ClampFloat(std::nan(""), 10, 5), 5);
+    EXPECT_EQ(FirstChars("abcdef", 3), "abc");
+    EXPECT_EQ(FirstChars("ab", -1), "");
+}
+
+TEST(Utility, OleDatesCountDaysFromTheEndOf1899)
+{
+    EXPECT_EQ(OleDateFromCivil({1900, 3, 1}), 61);
+    EXPECT_EQ(OleDateFromCivil({1800, 1, 1}), -36522);
+    EXPECT_EQ(CivilFromOleDate(36526.75), (TCivilDate{2000, 1, 1}));
+    EXPECT_EQ(CivilFromOleDate(-1.25), (TCivilDate{1899, 12, 29})); // the whole part names the day
+    EXPECT_FALSE(CivilFromOleDate(2958466).has_value());
+    EXPECT_FALSE(CivilFromOleDate(std::nan("")).has_value());
+    const double today = TodayOleDate();
+    EXPECT_EQ(today, std::floor(today));
+    EXPECT_GT(today, OleDateFromCivil({2024, 1, 1}));
 }
