@@ -67,6 +67,15 @@ Session* Find(INST id)
     return nullptr;
 }
 
+// The error of a data transfer on id (already reported), or NoError for an analyzer connection.
+int DeviceSessionError(INST id)
+{
+    const Session* session = Find(id);
+    if (session == nullptr)
+        return BadSession;
+    return session->device ? NoError : Fail(id, NotSupported);
+}
+
 // Parses "board" or "board,address".
 bool ParseAddress(const char* text, int& board, int& address, bool& device)
 {
@@ -154,11 +163,8 @@ SIM_EXPORT int TESSALY_SICLAPI iwrite(INST id, char* buffer, unsigned long lengt
          std::to_string(end) + ")");
     if (actual != nullptr)
         *actual = 0;
-    const Session* session = Find(id);
-    if (session == nullptr)
-        return BadSession;
-    if (!session->device)
-        return Fail(id, NotSupported);
+    if (const int error = DeviceSessionError(id))
+        return error;
     if (Bus().Write(std::string(buffer, length)) == SimOutcome::Failed)
         return Fail(id, IoError);
     if (actual != nullptr)
@@ -171,11 +177,8 @@ SIM_EXPORT int TESSALY_SICLAPI iread(INST id, char* buffer, unsigned long size, 
     Call("iread(" + std::to_string(id) + ", " + std::to_string(size) + ")");
     if (actual != nullptr)
         *actual = 0;
-    const Session* session = Find(id);
-    if (session == nullptr)
-        return BadSession;
-    if (!session->device)
-        return Fail(id, NotSupported);
+    if (const int error = DeviceSessionError(id))
+        return error;
     const SimReception reception = Bus().Read(size);
     if (reception.outcome == SimOutcome::Failed)
         return Fail(id, IoError);

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -39,7 +41,8 @@ ScopedEnvironment::~ScopedEnvironment() { SetVariable(name_, previous_ ? previou
 TemporaryFile::TemporaryFile(const std::string& suffix)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = test != nullptr ? std::string(test->test_suite_name()) + "." + test->name() : "bus";
+    std::string name = test != nullptr ? std::string(test->test_suite_name()) + "." + test->name() : "bus";
+    std::replace(name.begin(), name.end(), '/', '-'); // typed suites are named "Suite/0"
     path_ = std::filesystem::temp_directory_path() /
             ("tessaly-" + name + "-" + std::to_string(std::random_device{}()) + suffix);
     Store({});
@@ -61,6 +64,8 @@ void TemporaryFile::Store(const std::string& bytes) const
 {
     std::ofstream file(path_, std::ios::binary | std::ios::trunc);
     file << bytes;
+    if (!file)
+        throw std::runtime_error("cannot write " + path_.string());
 }
 
 SimCallLog::SimCallLog() : variable_("TESSALY_SIM_CALL_LOG", file_.Path().string()) {}
