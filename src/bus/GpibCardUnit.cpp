@@ -7,6 +7,7 @@
 #include <chrono>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 TGpibCards GpibCards;
 TGpibCard* CurrentGpibCard = nullptr;
