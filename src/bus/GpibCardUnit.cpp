@@ -70,7 +70,8 @@ void TNoGpibCard::Write(const std::string& command)
 void TNoGpibCard::Read(std::string& reply)
 {
     Wait();
-    reply = "0";
+    const std::string zero = "0";
+    reply = zero;
     Log(reply);
 }
 
