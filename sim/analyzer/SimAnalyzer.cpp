@@ -1,40 +1,119 @@
 #include "SimAnalyzer.h"
 
-#include <algorithm>
-#include <cctype>
+#include "SimErrorQueue.h"
+#include "SimKitMemory.h"
+#include "SimLegacyInterpreter.h"
+#include "SimModel.h"
+#include "SimScpiInterpreter.h"
+#include "SimStateFile.h"
 
-// First version: identification and empty replies. The full command interpreter follows.
-struct SimAnalyzer::Impl {
-    std::string model;
-    std::string pending;
-};
+#include <cstdlib>
+#include <optional>
 
-SimAnalyzer::SimAnalyzer(const std::string& modelName) : impl_(new Impl)
+namespace {
+
+constexpr std::uint8_t kMessageAvailable = 16;
+
+std::string Environment(const char* name)
 {
-    impl_->model = modelName.empty() ? "8753D/E" : modelName;
+#ifdef _MSC_VER
+    char* value = nullptr;
+    std::size_t length = 0;
+    if (_dupenv_s(&value, &length, name) != 0 || value == nullptr)
+        return {};
+    std::string text(value);
+    std::free(value);
+    return text;
+#else
+    const char* value = std::getenv(name);
+    return value ? value : "";
+#endif
 }
 
-SimAnalyzer::~SimAnalyzer() { delete impl_; }
+std::unique_ptr<SimInterpreter> MakeInterpreter(const SimModel& model, SimKitMemory& memory, SimErrorQueue& errors)
+{
+    if (model.family == SimFamily::Pna)
+        return std::make_unique<SimScpiInterpreter>(model, memory, errors);
+    return std::make_unique<SimLegacyInterpreter>(model, memory, errors);
+}
+
+} // namespace
+
+struct SimAnalyzer::Impl {
+    explicit Impl(const SimModel& m)
+        : model(m), name(m.name), memory(KitSlots(m.family), StandardsPerKit(m.family)),
+          errors(Environment("TESSALY_SIM_ERROR")), interpreter(MakeInterpreter(m, memory, errors)),
+          stateFile(Environment("TESSALY_SIM_STATE"), FamilySection(m.family))
+    {
+        memory.FromText(stateFile.Load());
+        savedText = memory.ToText();
+    }
+
+    // Writes the memory to the state file when a message changed it.
+    void Persist()
+    {
+        const std::string text = memory.ToText();
+        if (!stateFile.Enabled() || text == savedText)
+            return;
+        if (stateFile.Save(text))
+            savedText = text;
+        else
+            errors.Push(interpreter->StorageError(stateFile.Path()));
+    }
+
+    const SimModel& model;
+    const std::string name;
+    SimKitMemory memory;
+    SimErrorQueue errors;
+    std::unique_ptr<SimInterpreter> interpreter;
+    SimStateFile stateFile;
+    std::string savedText; // the memory as the state file holds it
+    std::optional<std::string> reply;
+};
+
+SimAnalyzer::SimAnalyzer(const std::string& modelName) : impl_(std::make_unique<Impl>(FindSimModel(modelName))) {}
+
+SimAnalyzer::~SimAnalyzer() = default;
 
 void SimAnalyzer::Write(const std::string& message)
 {
-    std::string m = message;
-    std::transform(m.begin(), m.end(), m.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    if (m.find("*IDN?") != std::string::npos || m.find("OUTPIDEN") != std::string::npos)
-        impl_->pending = "SIMULATED," + impl_->model + ",0,1.00\n";
-    else if (m.find('?') != std::string::npos || m.find("OUTP") != std::string::npos)
-        impl_->pending = "0\n";
+    std::string text = message;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    impl_->reply = impl_->interpreter->Execute(text);
+    impl_->Persist();
 }
 
 std::string SimAnalyzer::Read()
 {
-    std::string r;
-    r.swap(impl_->pending);
-    return r;
+    if (!impl_->reply)
+        return {};
+    std::string text = *impl_->reply + "\n";
+    impl_->reply.reset();
+    return text;
 }
 
-void SimAnalyzer::Clear() { impl_->pending.clear(); }
+void SimAnalyzer::Clear()
+{
+    impl_->reply.reset();
+}
 
-std::uint8_t SimAnalyzer::StatusByte() const { return 0; }
+std::uint8_t SimAnalyzer::StatusByte() const
+{
+    std::uint8_t status = 0;
+    if (impl_->errors.HasError())
+        status |= impl_->interpreter->ErrorQueueBit();
+    if (impl_->reply)
+        status |= kMessageAvailable;
+    return status;
+}
 
-const std::string& SimAnalyzer::Model() const { return impl_->model; }
+const std::string& SimAnalyzer::Model() const
+{
+    return impl_->name;
+}
+
+std::string SimAnalyzer::KitMemoryText() const
+{
+    return impl_->memory.ToText();
+}
