@@ -51,14 +51,14 @@ TEST_F(ATGpibCardTest, WriteSendsExactlyTheCommandBytesWithEnd)
     card.Open();
     calls.Clear();
     std::string identity;
-    card.Write("*IDN?");
+    card.Write("OUTPIDEN;");
     card.Read(identity);
     card.Write("LABK\"\xB5\";");
-    EXPECT_EQ(calls.Lines(), (Lines{R"(iwrite(2, "*IDN?", 5, 1))", "iread(2, 1024)",
+    EXPECT_EQ(calls.Lines(), (Lines{R"(iwrite(2, "OUTPIDEN;", 9, 1))", "iread(2, 1024)",
                                     R"(iwrite(2, "LABK\"\xB5\";", 8, 1))"}));
     EXPECT_FALSE(identity.empty());
     EXPECT_NE(identity.back(), '\n');
-    EXPECT_EQ(hooks.logged, (Lines{"*IDN?", identity, "LABK\"\xB5\";"}));
+    EXPECT_EQ(hooks.logged, (Lines{"OUTPIDEN;", identity, "LABK\"\xB5\";"}));
     card.Close();
 }
 

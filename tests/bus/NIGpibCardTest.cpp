@@ -41,12 +41,12 @@ TEST_F(NIGpibCardTest, WriteAppendsTheLineFeedThroughNLendAndReadDropsIt)
     calls.Clear();
 
     std::string identity;
-    card.Write("*IDN?");
+    card.Write("OUTPIDEN;");
     card.Read(identity);
-    EXPECT_EQ(calls.Lines(), (Lines{R"(Send(0, 16, "*IDN?", 5, 1))", "Receive(0, 16, 1024, 256)"}));
+    EXPECT_EQ(calls.Lines(), (Lines{R"(Send(0, 16, "OUTPIDEN;", 9, 1))", "Receive(0, 16, 1024, 256)"}));
     EXPECT_FALSE(identity.empty());
     EXPECT_NE(identity.back(), '\n');
-    EXPECT_EQ(hooks.logged, (Lines{"*IDN?", identity}));
+    EXPECT_EQ(hooks.logged, (Lines{"OUTPIDEN;", identity}));
     card.Close();
 }
 
