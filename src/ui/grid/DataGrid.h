@@ -109,16 +109,28 @@ public:
     TDataGridModel& Model() const { return *FModel; }
 
 signals:
+    // A cell editor opened; CurrentText() and EditStartText() give the cell's text.
     void StartCellEdit(int column, int row);
-    // The edited cell's text changed: once per change; CurrentText() gives the new text.
+    // The edited cell's text changed: once per change, typed, cut, pasted or set with
+    // SetCurrentText; CurrentText() gives the new text.
     void CellEdit(int column, int row);
+    // The cell editor closed (Enter, Escape, focus or current cell moved, EndEdit). Nothing
+    // is written back: every change was reported by CellEdit.
     void EndCellEdit(int column, int row);
+    // The current cell moved; -1 stands for no cell.
     void CellChanged(TGridCoord previous, TGridCoord current);
+    // The left mouse button went down and came up (positions anywhere on the grid,
+    // headings included). A click that selects a row has selected it before this signal.
     void ClickCell(TGridCoord down, TGridArea downArea, TGridCoord up, TGridArea upArea);
-    // Offered before the grid or its cell editor handles a key; set Refused to discard it.
+    // Offered once before the grid or its cell editor handles a key: KeyDown for every key,
+    // then KeyPress for a key that gives a character (see TGridKey). Set Refused to
+    // discard the key.
     void KeyDown(TGridKey& key);
     void KeyPress(TGridKey& key);
+    // A mouse button went down on the grid; pos in the grid's own coordinates (CellAt).
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
+    // A drag moves over the grid (only with SetAcceptDrops): set accept to allow a drop
+    // here. source is the widget the drag came from (null from another program).
     void DragOver(QObject* source, const QPoint& pos, bool& accept);
     void DragDrop(QObject* source, const QPoint& pos);
 

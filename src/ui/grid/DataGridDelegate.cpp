@@ -57,6 +57,8 @@ QWidget* TDataGridDelegate::createEditor(QWidget* parent, const QStyleOptionView
         connect(edit, &QLineEdit::textEdited, &FGrid, [grid = &FGrid] { grid->EditorTextChanged(); });
         editor = edit;
     }
+    // Screen readers announce the cell editor by its column.
+    editor->setAccessibleName(QString(model.Column(column).Heading).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     if (FEditColor.isValid()) {
         QPalette palette = editor->palette();
         palette.setColor(QPalette::Base, FEditColor);

@@ -325,10 +325,13 @@ TEST_F(DataGridTest, ClickOnRowHeadingSelectsTheRow)
     EXPECT_FALSE(Grid->IsEditing());
     EXPECT_TRUE(Grid->RowSelected());
 
-    // Clicking a cell ends the row selection.
+    // Clicking a cell ends the row selection; a second click edits the cell.
     QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(4, 2));
     EXPECT_FALSE(Grid->RowSelected());
     EXPECT_EQ(Grid->CurrentRow(), 2);
+    EXPECT_FALSE(Grid->IsEditing());
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(4, 2));
+    EXPECT_TRUE(Grid->IsEditing());
 
     // Down on one row's heading and up on another's selects nothing.
     QHeaderView* headings = Grid->verticalHeader();
