@@ -1,7 +1,9 @@
 #include "bus/GpibCardUnit.h"
 
 #include "bus/ATGpibCard.h"
+#include "bus/LanCard.h"
 #include "bus/NIGpibCard.h"
+#include "bus/PrologixCard.h"
 #include "kit/Utility.h"
 
 #include <chrono>
@@ -81,6 +83,8 @@ void CreateGpibCards()
     GpibCards[gdNI] = std::make_unique<TNIGpibCard>();
     GpibCards[gdAT] = std::make_unique<TATGpibCard>();
     GpibCards[gdNone] = std::make_unique<TNoGpibCard>();
+    GpibCards[gdLan] = std::make_unique<TLanCard>();
+    GpibCards[gdPrologix] = std::make_unique<TPrologixCard>();
 }
 
 void FreeGpibCards()
@@ -96,9 +100,9 @@ TGpibCard& ChooseStartupGpibCard(int storedDriver, int storedBoard, int storedAd
         if (!card)
             throw std::logic_error("ChooseStartupGpibCard: the GPIB cards have not been created");
 
-    const int driver = storedDriver >= gdNI && storedDriver <= gdNone ? storedDriver : gdNI;
+    const int driver = storedDriver >= gdNI && storedDriver <= gdPrologix ? storedDriver : gdNI;
     TGpibCard* card = GpibCards[driver].get();
-    for (std::size_t i = 0; !card->Loaded() && i < GpibCards.size(); ++i)
+    for (std::size_t i = gdNI; !card->Loaded() && i <= gdNone; ++i)
         card = GpibCards[i].get();
 
     if (storedBoard >= card->MinBoard() && storedBoard <= card->MaxBoard())

@@ -9,8 +9,9 @@
 #include <memory>
 #include <string>
 
-// The kind of a card. The numbers are stored with the settings and index GpibCards.
-enum TGpibDriver : std::uint8_t { gdNI = 0, gdAT = 1, gdNone = 2 };
+// The kind of a card. The numbers are stored with the settings and index GpibCards: the
+// three GPIB kinds first, then the network cards (LanCard.h, PrologixCard.h).
+enum TGpibDriver : std::uint8_t { gdNI = 0, gdAT = 1, gdNone = 2, gdLan = 3, gdPrologix = 4 };
 
 // One GPIB interface card. Users keep this order: Open, any number of Write/Read pairs (a
 // query is a Write followed by one Read), then Close, which follows even when something in
@@ -83,7 +84,7 @@ void SetGpibEventHook(TGpibEventHook hook);
 void SetGpibLogSink(TGpibLogSink sink);
 
 // One card of each kind, indexed by TGpibDriver; owns the cards.
-using TGpibCards = std::array<std::unique_ptr<TGpibCard>, 3>;
+using TGpibCards = std::array<std::unique_ptr<TGpibCard>, 5>;
 extern TGpibCards GpibCards;
 // The card every transfer uses; one element of GpibCards, or nullptr before the start-up
 // choice.
@@ -93,15 +94,16 @@ extern bool LogGpib;
 // The user has chosen the no-bus card from the Debug menu.
 extern bool NoGpib;
 
-// Creates the cards in the order NI, SICL, no-bus; the NI and SICL cards bind their
-// libraries now. Replaces any cards created before.
+// Creates the cards in the order NI, SICL, no-bus, LAN, Prologix; the NI and SICL cards bind
+// their libraries now. Replaces any cards created before.
 void CreateGpibCards();
 // Destroys the cards and unsets CurrentGpibCard.
 void FreeGpibCards();
 
 // The start-up choice of the current card from the stored driver number, board and address.
-// A driver outside 0..2 counts as 0; when that card's library is not bound, the first bound
-// card of GpibCards is taken (the no-bus card at the latest). The stored board is applied
+// A driver outside 0..4 counts as 0; when that card's library is not bound, the first bound
+// card among NI, SICL and no-bus is taken (the no-bus card at the latest; the network cards
+// are always bound). The stored board is applied
 // only within the chosen card's range, the stored address only within 0..30. GpibCards
 // must have been created.
 TGpibCard& ChooseStartupGpibCard(int storedDriver, int storedBoard, int storedAddress);

@@ -1,4 +1,5 @@
 #include "BusTestSupport.h"
+#include "bus/NetworkCard.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,10 @@ struct Startup {
     }
     ~Startup() { FreeGpibCards(); }
 
-    const TGpibCard& Choose(int driver, int board, int address)
+    TGpibCard& Choose(int driver, int board, int address)
     {
         CreateGpibCards();
-        const TGpibCard& card = ChooseStartupGpibCard(driver, board, address);
+        TGpibCard& card = ChooseStartupGpibCard(driver, board, address);
         EXPECT_EQ(&card, CurrentGpibCard);
         return card;
     }
@@ -32,7 +33,7 @@ TEST(StartupChoice, CardsAreCreatedInDriverOrderAndFreedTogether)
 {
     Startup run(true, true);
     run.Choose(0, -1, -1);
-    for (int driver : {gdNI, gdAT, gdNone}) {
+    for (int driver : {gdNI, gdAT, gdNone, gdLan, gdPrologix}) {
         ASSERT_NE(GpibCards[driver], nullptr);
         EXPECT_EQ(GpibCards[driver]->Driver(), driver);
         EXPECT_TRUE(GpibCards[driver]->Loaded());
@@ -46,7 +47,7 @@ TEST(StartupChoice, CardsAreCreatedInDriverOrderAndFreedTogether)
 TEST(StartupChoice, WithoutLibrariesEveryStoredDriverEndsWithTheNoBusCard)
 {
     Startup run(false, false);
-    for (int driver : {-1, 0, 1, 2, 3, 99})
+    for (int driver : {-1, 0, 1, 2, 5, 99})
         EXPECT_EQ(run.Choose(driver, -1, -1).Driver(), gdNone) << driver;
 }
 
@@ -62,7 +63,7 @@ TEST(StartupChoice, StoredDriverFallsBackToTheFirstBoundCard)
 
     Startup both(true, true);
     EXPECT_EQ(both.Choose(1, -1, -1).Driver(), gdAT);
-    EXPECT_EQ(both.Choose(3, -1, -1).Driver(), gdNI);
+    EXPECT_EQ(both.Choose(5, -1, -1).Driver(), gdNI);
 }
 
 TEST(StartupChoice, BoardAndAddressAreTakenOnlyWithinRange)
@@ -85,4 +86,33 @@ TEST(StartupChoice, BoardAndAddressAreTakenOnlyWithinRange)
     const TGpibCard& defaults = onlyNi.Choose(0, -1, -1);
     EXPECT_EQ(defaults.Board(), 0);
     EXPECT_EQ(defaults.Address(), 16);
+}
+
+TEST(StartupChoice, NetworkCardsNeedNoLibraryAndTakeTheStoredHostAndPort)
+{
+    Startup run(false, false);
+    TGpibCard& lan = run.Choose(gdLan, 0, 9);
+    EXPECT_EQ(lan.Driver(), gdLan);
+    EXPECT_EQ(lan.Address(), 9);
+    RestoreNetworkSettings(lan, "  pna.lab.example  ", 5026);
+    EXPECT_EQ(AsNetworkCard(&lan)->Host(), "pna.lab.example");
+    EXPECT_EQ(AsNetworkCard(&lan)->Port(), 5026);
+
+    // A blank host and a port outside 1..65535 leave the card's own values.
+    TGpibCard& prologix = run.Choose(gdPrologix, 7, 31);
+    EXPECT_EQ(prologix.Driver(), gdPrologix);
+    EXPECT_EQ(prologix.Board(), 0) << "network cards have the single board 0";
+    EXPECT_EQ(prologix.Address(), 16);
+    for (int port : {0, -1, 65536}) {
+        RestoreNetworkSettings(prologix, "   ", port);
+        EXPECT_EQ(AsNetworkCard(&prologix)->Host(), "");
+        EXPECT_EQ(AsNetworkCard(&prologix)->Port(), 1234) << port;
+    }
+    RestoreNetworkSettings(prologix, "10.0.0.7", 65535);
+    EXPECT_EQ(AsNetworkCard(&prologix)->Port(), 65535);
+
+    // The GPIB cards are not network cards and ignore the values.
+    TGpibCard& none = run.Choose(gdNone, -1, -1);
+    EXPECT_EQ(AsNetworkCard(&none), nullptr);
+    RestoreNetworkSettings(none, "host", 80);
 }
