@@ -1,202 +1,23 @@
 #include "bus/TcpConnection.h"
 
-#include <algorithm>
+#include "bus/SocketPlatform.h"
+
 #include <array>
 #include <cstdio>
-#include <system_error>
 #include <utility>
-
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/types.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The operating system's side: one set of small functions per platform.
-#if defined(_WIN32)
-
-using NativeSocket = SOCKET;
-const NativeSocket NoSocket = INVALID_SOCKET;
-
-// Winsock is started once, at the first connection, and cleaned up at exit.
-void StartSockets()
-{
-    struct Winsock {
-        bool started;
-        Winsock()
-        {
-            WSADATA data;
-            started = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-        }
-        ~Winsock()
-        {
-            if (started)
-                WSACleanup();
-        }
-    };
-    static const Winsock winsock;
-    if (!winsock.started)
-        throw ENetworkFailure("Windows Sockets could not be started");
-}
-
-int LastError() { return WSAGetLastError(); }
-void CloseSocket(NativeSocket s)
-{
-    shutdown(s, SD_SEND);
-    closesocket(s);
-}
-bool SetNonBlocking(NativeSocket s)
-{
-    u_long on = 1;
-    return ioctlsocket(s, FIONBIO, &on) == 0;
-}
-bool ConnectPending(int error) { return error == WSAEWOULDBLOCK || error == WSAEINPROGRESS; }
-bool WouldBlock(int error) { return error == WSAEWOULDBLOCK; }
-bool Interrupted(int error) { return error == WSAEINTR; }
-bool Refused(int error) { return error == WSAECONNREFUSED; }
-bool ClosedByPeer(int error) { return error == WSAECONNRESET || error == WSAECONNABORTED || error == WSAESHUTDOWN; }
-bool UnknownName(int error) { return error == WSAHOST_NOT_FOUND || error == WSANO_DATA; }
-std::string LookupErrorText(int error) { return std::system_category().message(error); }
-constexpr int SendFlags = 0;
-
-int SendSome(NativeSocket s, const char* bytes, std::size_t count)
-{
-    const int chunk = static_cast<int>(std::min<std::size_t>(count, 1 << 20));
-    return send(s, bytes, chunk, SendFlags);
-}
-int ReceiveSome(NativeSocket s, char* bytes, std::size_t count)
-{
-    return recv(s, bytes, static_cast<int>(count), 0);
-}
-
-// Waits until the socket can be written (or, while connecting, has failed) or read.
-// Returns 1 when ready, 0 at the deadline, -1 on an error of the wait itself.
-int WaitReady(NativeSocket s, bool forWriting, Clock::time_point deadline)
-{
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
-            return 0;
-        fd_set ready;
-        fd_set failed;
-        FD_ZERO(&ready);
-        FD_ZERO(&failed);
-        FD_SET(s, &ready);
-        FD_SET(s, &failed);
-        timeval wait{static_cast<long>(left.count() / 1000000), static_cast<long>(left.count() % 1000000)};
-        const int result = select(0, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr, &failed, &wait);
-        if (result > 0)
-            return 1;
-        if (result < 0)
-            return -1;
-    }
-}
-
-#else
-
-using NativeSocket = int;
-constexpr NativeSocket NoSocket = -1;
-
-void StartSockets() {}
-int LastError() { return errno; }
-void CloseSocket(NativeSocket s)
-{
-    shutdown(s, SHUT_WR);
-    close(s);
-}
-bool SetNonBlocking(NativeSocket s)
-{
-    const int flags = fcntl(s, F_GETFL, 0);
-    return flags != -1 && fcntl(s, F_SETFL, flags | O_NONBLOCK) == 0;
-}
-bool ConnectPending(int error) { return error == EINPROGRESS || error == EINTR; }
-bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
-bool Interrupted(int error) { return error == EINTR; }
-bool Refused(int error) { return error == ECONNREFUSED; }
-bool ClosedByPeer(int error) { return error == ECONNRESET || error == EPIPE || error == ECONNABORTED; }
-bool UnknownName(int error)
-{
-#if defined(EAI_NODATA)
-    if (error == EAI_NODATA)
-        return true;
-#endif
-    return error == EAI_NONAME;
-}
-std::string LookupErrorText(int error) { return gai_strerror(error); }
-#if defined(MSG_NOSIGNAL)
-constexpr int SendFlags = MSG_NOSIGNAL; // a closed connection raises no SIGPIPE
-#else
-constexpr int SendFlags = 0;
-#endif
-
-ssize_t SendSome(NativeSocket s, const char* bytes, std::size_t count) { return send(s, bytes, count, SendFlags); }
-ssize_t ReceiveSome(NativeSocket s, char* bytes, std::size_t count) { return recv(s, bytes, count, 0); }
-
-int WaitReady(NativeSocket s, bool forWriting, Clock::time_point deadline)
-{
-    for (;;) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
-            return 0;
-        pollfd entry{s, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
-        const int result = poll(&entry, 1, static_cast<int>(std::min<long long>(left.count(), 60000)));
-        if (result > 0)
-            return 1;
-        if (result < 0 && errno != EINTR)
-            return -1;
-    }
-}
-
-#endif
-
-NativeSocket Native(std::intptr_t handle) { return static_cast<NativeSocket>(handle); }
-
-std::string SystemText(int error) { return std::system_category().message(error); }
+TNativeSocket Native(std::intptr_t handle) { return static_cast<TNativeSocket>(handle); }
 
 [[noreturn]] void FailWithError(const std::string& what, int error)
 {
     if (ClosedByPeer(error))
         throw ENetworkFailure("Connection closed by the instrument");
-    throw ENetworkFailure(what + ": " + SystemText(error));
+    throw ENetworkFailure(what + ": " + SocketErrorText(error));
 }
-
-// A socket for one address of the host, owned until the connection takes it over.
-class TPendingSocket {
-public:
-    explicit TPendingSocket(const addrinfo& address)
-        : socket_(socket(address.ai_family, address.ai_socktype, address.ai_protocol))
-    {
-    }
-    ~TPendingSocket()
-    {
-        if (socket_ != NoSocket)
-            CloseSocket(socket_);
-    }
-    TPendingSocket(const TPendingSocket&) = delete;
-    TPendingSocket& operator=(const TPendingSocket&) = delete;
-
-    NativeSocket Get() const { return socket_; }
-    NativeSocket Release() { return std::exchange(socket_, NoSocket); }
-
-private:
-    NativeSocket socket_;
-};
 
 // The addresses of a host, freed when the object goes.
 class TAddressList {
@@ -230,30 +51,36 @@ private:
     addrinfo* list_ = nullptr;
 };
 
+std::string ConnectFailure(int error)
+{
+    return Refused(error) ? "Connection refused" : "Cannot connect: " + SocketErrorText(error);
+}
+
 // Connects a non-blocking socket to one address. Returns an empty text once connected, the
 // reason of the failure otherwise.
-std::string ConnectOne(NativeSocket s, const addrinfo& address, std::chrono::milliseconds limit,
+std::string ConnectOne(TNativeSocket socket, const addrinfo& address, std::chrono::milliseconds limit,
                        Clock::time_point deadline)
 {
-    if (!SetNonBlocking(s))
-        return "Cannot connect: " + SystemText(LastError());
-    if (connect(s, address.ai_addr, static_cast<int>(address.ai_addrlen)) == 0)
+    if (!SetNonBlocking(socket))
+        return ConnectFailure(LastSocketError());
+    if (connect(socket, address.ai_addr, static_cast<socklen_t>(address.ai_addrlen)) == 0)
         return {};
-    int error = LastError();
+    int error = LastSocketError();
     if (!ConnectPending(error))
-        return Refused(error) ? "Connection refused" : "Cannot connect: " + SystemText(error);
-    const int ready = WaitReady(s, true, deadline);
-    if (ready == 0)
+        return ConnectFailure(error);
+    switch (WaitForSocket(socket, true, deadline)) {
+    case TSocketWait::TimedOut:
         return "No connection within " + SecondsText(limit);
-    if (ready < 0)
-        return "Cannot connect: " + SystemText(LastError());
+    case TSocketWait::Failed:
+        return ConnectFailure(LastSocketError());
+    case TSocketWait::Ready:
+        break;
+    }
     error = 0;
     socklen_t length = sizeof error;
-    if (getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0)
-        error = LastError();
-    if (error == 0)
-        return {};
-    return Refused(error) ? "Connection refused" : "Cannot connect: " + SystemText(error);
+    if (getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0)
+        error = LastSocketError();
+    return error == 0 ? std::string() : ConnectFailure(error);
 }
 
 } // namespace
@@ -275,24 +102,22 @@ TTcpConnection::TTcpConnection(const std::string& host, int port, std::chrono::m
 {
     if (host.empty())
         throw ENetworkFailure("No host name given");
-    StartSockets();
+    if (!StartSockets())
+        throw ENetworkFailure("The network could not be started");
     const auto deadline = Clock::now() + timeLimit;
     const TAddressList addresses(host, port);
     std::string failure = "Unknown host";
     for (const addrinfo* address = addresses.First(); address != nullptr; address = address->ai_next) {
-        TPendingSocket candidate(*address);
-        if (candidate.Get() == NoSocket) {
-            failure = "Cannot connect: " + SystemText(LastError());
+        TSocketHandle candidate(socket(address->ai_family, address->ai_socktype, address->ai_protocol));
+        if (!candidate.Valid()) {
+            failure = ConnectFailure(LastSocketError());
             continue;
         }
         failure = ConnectOne(candidate.Get(), *address, timeLimit, deadline);
         if (failure.empty()) {
-            // Commands are short and each waits for the last: send them at once.
+            // Commands are short and each waits for the one before: send them at once.
             const int on = 1;
             setsockopt(candidate.Get(), IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
-#if defined(SO_NOSIGPIPE)
-            setsockopt(candidate.Get(), SOL_SOCKET, SO_NOSIGPIPE, &on, sizeof on);
-#endif
             socket_ = static_cast<std::intptr_t>(candidate.Release());
             return;
         }
@@ -333,21 +158,24 @@ void TTcpConnection::Send(std::string_view bytes, std::chrono::milliseconds time
         throw ENetworkFailure("Not connected");
     const auto deadline = Clock::now() + timeLimit;
     while (!bytes.empty()) {
-        const auto sent = SendSome(Native(socket_), bytes.data(), bytes.size());
+        const long long sent = SendSome(Native(socket_), bytes.data(), bytes.size());
         if (sent > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(sent));
             continue;
         }
-        const int error = LastError();
+        const int error = LastSocketError();
         if (Interrupted(error))
             continue;
         if (!WouldBlock(error))
             FailWithError("Cannot send", error);
-        const int ready = WaitReady(Native(socket_), true, deadline);
-        if (ready == 0)
+        switch (WaitForSocket(Native(socket_), true, deadline)) {
+        case TSocketWait::TimedOut:
             throw ENetworkFailure("Could not send within " + SecondsText(timeLimit));
-        if (ready < 0)
-            FailWithError("Cannot send", LastError());
+        case TSocketWait::Failed:
+            FailWithError("Cannot send", LastSocketError());
+        case TSocketWait::Ready:
+            break;
+        }
     }
 }
 
@@ -366,22 +194,25 @@ std::string TTcpConnection::ReceiveLine(std::size_t maxLength, std::chrono::mill
         }
         if (pending_.size() > maxLength)
             throw ENetworkFailure("Reply longer than " + std::to_string(maxLength) + " bytes");
-        const auto received = ReceiveSome(Native(socket_), buffer.data(), buffer.size());
+        const long long received = ReceiveSome(Native(socket_), buffer.data(), buffer.size());
         if (received > 0) {
             pending_.append(buffer.data(), static_cast<std::size_t>(received));
             continue;
         }
         if (received == 0)
             throw ENetworkFailure("Connection closed by the instrument");
-        const int error = LastError();
+        const int error = LastSocketError();
         if (Interrupted(error))
             continue;
         if (!WouldBlock(error))
             FailWithError("Cannot receive", error);
-        const int ready = WaitReady(Native(socket_), false, deadline);
-        if (ready == 0)
+        switch (WaitForSocket(Native(socket_), false, deadline)) {
+        case TSocketWait::TimedOut:
             throw ENetworkFailure("No reply within " + SecondsText(timeLimit));
-        if (ready < 0)
-            FailWithError("Cannot receive", LastError());
+        case TSocketWait::Failed:
+            FailWithError("Cannot receive", LastSocketError());
+        case TSocketWait::Ready:
+            break;
+        }
     }
 }
