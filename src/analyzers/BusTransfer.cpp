@@ -20,12 +20,12 @@ void WithOpenCard(TGpibCard& card, const std::function<void()>& action)
     card.Close();
 }
 
-void SendKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress)
+void SendKitToAnalyzer(TCalKit& kit, TGpibCard& card, const TProgressProc& progress)
 {
     WithOpenCard(card, [&] { kit.Vna().DownloadKit(kit, card, progress); });
 }
 
-void ReadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress)
+void ReadKitFromAnalyzer(TCalKit& kit, TGpibCard& card, const TProgressProc& progress)
 {
     WithOpenCard(card, [&] { kit.Vna().UploadKit(kit, card, progress); });
 }

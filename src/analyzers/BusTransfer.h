@@ -17,8 +17,8 @@ class TGpibCard;
 void WithOpenCard(TGpibCard& card, const std::function<void()>& action);
 
 // The kit's model's DownloadKit.
-void SendKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress);
+void SendKitToAnalyzer(TCalKit& kit, TGpibCard& card, const TProgressProc& progress);
 // The kit's model's UploadKit, into kit.
-void ReadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress);
+void ReadKitFromAnalyzer(TCalKit& kit, TGpibCard& card, const TProgressProc& progress);
 // The model's Identify: the analyzer's identification reply.
 std::string IdentifyAnalyzer(TVna& vna, TGpibCard& card);

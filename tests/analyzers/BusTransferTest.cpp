@@ -42,7 +42,7 @@ TEST(BusTransfer, AbortAtAnyStepStopsTheWritesAndClosesTheCard)
             TRecordingCard card;
             card.AbortAtStep = step;
             try {
-                SendKit(*kit, card, card.Progress());
+                SendKitToAnalyzer(*kit, card, card.Progress());
                 ADD_FAILURE() << "no abort";
             } catch (const EUserAbort& e) {
                 EXPECT_STREQ(e.what(), "Operation aborted at user's request.");
@@ -57,7 +57,7 @@ TEST(BusTransfer, AbortAtAnyStepStopsTheWritesAndClosesTheCard)
             auto target = NewKit(model);
             TRecordingCard card;
             card.AbortAtStep = step;
-            EXPECT_THROW(ReadKit(*target, card, card.Progress()), EUserAbort);
+            EXPECT_THROW(ReadKitFromAnalyzer(*target, card, card.Progress()), EUserAbort);
             EXPECT_EQ(card.Lines.back(), TRecordingCard::Step);
             EXPECT_EQ(card.Closes, 1);
         }
@@ -70,13 +70,13 @@ TEST(BusTransfer, CompleteTransfersTakeTheKitsStepCounts)
         SCOPED_TRACE(model);
         auto kit = FullKit(model);
         TRecordingCard card;
-        SendKit(*kit, card, card.Progress());
+        SendKitToAnalyzer(*kit, card, card.Progress());
         EXPECT_EQ(card.Steps, kit->DownloadSteps());
         EXPECT_EQ(card.Steps, kit->Vna().NumStandards + 3);
         EXPECT_EQ(card.Closes, 1);
 
         TRecordingCard readCard;
-        ReadKit(*kit, readCard, readCard.Progress());
+        ReadKitFromAnalyzer(*kit, readCard, readCard.Progress());
         EXPECT_EQ(readCard.Steps, kit->UploadSteps());
         EXPECT_EQ(readCard.Opens, 1);
         EXPECT_EQ(readCard.Closes, 1);
@@ -88,22 +88,22 @@ TEST(BusTransfer, CardFailuresEndTheTransferAndTheCardIsClosedOnlyWhenOpened)
     auto kit = FullKit("8753D/E");
     TRecordingCard failingWrite;
     failingWrite.FailAtWrite = 5;
-    EXPECT_THROW(SendKit(*kit, failingWrite, failingWrite.Progress()), EGpibException);
+    EXPECT_THROW(SendKitToAnalyzer(*kit, failingWrite, failingWrite.Progress()), EGpibException);
     EXPECT_EQ(failingWrite.Writes().size(), 5u);
     EXPECT_EQ(failingWrite.Closes, 1);
 
     TRecordingCard failingOpen;
     failingOpen.FailOpen = true;
-    EXPECT_THROW(SendKit(*kit, failingOpen, failingOpen.Progress()), EGpibException);
+    EXPECT_THROW(SendKitToAnalyzer(*kit, failingOpen, failingOpen.Progress()), EGpibException);
     EXPECT_THROW(IdentifyAnalyzer(kit->Vna(), failingOpen), EGpibException);
     EXPECT_TRUE(failingOpen.Lines.empty());
     EXPECT_EQ(failingOpen.Closes, 0);
 
     // A Close that fails after an abort: the abort is what the user hears about.
     TClosingFailsCard closing;
-    EXPECT_THROW(SendKit(*kit, closing, [] { throw EUserAbort(); }), EUserAbort);
+    EXPECT_THROW(SendKitToAnalyzer(*kit, closing, [] { throw EUserAbort(); }), EUserAbort);
     // Without an earlier failure, the failing Close is reported.
-    EXPECT_THROW(SendKit(*kit, closing, [] {}), EGpibException);
+    EXPECT_THROW(SendKitToAnalyzer(*kit, closing, [] {}), EGpibException);
 }
 
 TEST(BusTransfer, IdentificationQueryDependsOnTheCommandSet)

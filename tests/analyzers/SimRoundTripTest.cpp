@@ -185,12 +185,12 @@ TEST_P(SimRoundTrip, KitReadBackIsTheKitSent)
     ASSERT_TRUE(card->Loaded());
 
     int steps = 0;
-    SendKit(*sent, *card, [&] { ++steps; });
+    SendKitToAnalyzer(*sent, *card, [&] { ++steps; });
     EXPECT_EQ(steps, sent->DownloadSteps());
 
     auto read = NewKit(ModelName());
     steps = 0;
-    ReadKit(*read, *card, [&] { ++steps; });
+    ReadKitFromAnalyzer(*read, *card, [&] { ++steps; });
     EXPECT_EQ(steps, read->UploadSteps());
     ExpectReadBack(*sent, *read);
 
@@ -222,15 +222,15 @@ TEST(SimTransfer, EightFiveTenSlotsAreChosenByTheOption)
     auto first = NewKit("8510B");
     Define(*first, 2, {.StdType = TStdType::Thru, .OffsetDelay = 12, .OffsetZ0 = 50, .MaxFreq = 999});
     vna.SelectOption(1);
-    SendKit(*first, card, [] {});
+    SendKitToAnalyzer(*first, card, [] {});
     auto second = NewKit("8510B");
     Define(*second, 2, {.StdType = TStdType::Open, .OffsetZ0 = 50, .MaxFreq = 999});
     vna.SelectOption(2);
-    SendKit(*second, card, [] {});
+    SendKitToAnalyzer(*second, card, [] {});
 
     vna.SelectOption(1);
     auto read = NewKit("8510B");
-    ReadKit(*read, card, [] {});
+    ReadKitFromAnalyzer(*read, card, [] {});
     EXPECT_EQ(read->Standard(2).StdType(), TStdType::Thru);
     EXPECT_EQ(read->Standard(2).OffsetDelay(), 12.0);
 }
@@ -246,7 +246,7 @@ TEST(SimTransfer, AnalyzerThatKeepsReportingAnErrorFailsTheDownload)
     auto kit = NewKit("8753A/B/C");
     int steps = 0;
     try {
-        SendKit(*kit, card, [&] { ++steps; });
+        SendKitToAnalyzer(*kit, card, [&] { ++steps; });
         FAIL() << "no error raised";
     } catch (const EGpibException& e) {
         EXPECT_STREQ(e.what(), "VNA reports an error: 112,\"CAL KIT NOT SAVED\"");
