@@ -12,7 +12,7 @@
 inline void FillSampleKit(TCalKit& kit)
 {
     kit.SetLabel("Sample 85");
-    kit.SetDescription("Type-N kit, serial 1234");
+    kit.SetDescription("Type-N kit serial 1234");
     kit.SetDateLastModified(36008); // 1 August 1998
     kit.SetSystemZ0(75);
     kit.SetLowbandFrequency(2.5);
