@@ -13,6 +13,9 @@ public:
     // load types and values and the kit-wide values, but no labels or classes.
     void DownloadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
     void UploadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    // The 1426-byte "CK_" disk file.
+    void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
+    void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;
 
 protected:
     T8510Family();

@@ -15,6 +15,9 @@ public:
     // The standards' types and values and the kit-wide values; labels, classes and load types
     // other than Fixed cannot be read. Ends with the same status check.
     void UploadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    // The 716-byte ".ck" disk file.
+    void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
+    void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;
 
 protected:
     T8753Family();
