@@ -112,14 +112,6 @@ TEST_F(ConvertExport, KitFileToKitFileAndText)
     run = Kit({"convert", Q(sample), Q(csv)});
     EXPECT_EQ(run.Status, 0) << Text(run.Err);
     EXPECT_EQ(Text(ReadBytes(csv)), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
-
-    // A PNA kit goes to a disk file through the default model.
-    const std::string ck = folder.File("pna.ck");
-    run = Kit({"convert", Q(pna), Q(ck)});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(Text(run.Err), "The model Agilent PNA has no *.ck disk files: the kit was switched to the model "
-                             "Agilent 8753D/E.\n");
-    EXPECT_EQ(ReadBytes(ck).size(), DiskFile8753Size);
 }
 
 TEST_F(ConvertExport, ExportFromEveryReadableFormat)
@@ -167,20 +159,6 @@ TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(Text(run.Err), "Unable to open file: " + corrupt + "\nThe cal kit data is corrupt.\n");
     EXPECT_FALSE(std::filesystem::exists(folder.File("x.ck")));
-
-    const std::string shortDisk = folder.File("CK_SHORT");
-    WriteBytes(shortDisk, std::vector<std::uint8_t>(1425, 0));
-    run = Kit({"convert", Q(shortDisk), Q(folder.File("y.tsy"))});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Text(run.Err), "Unable to open file: " + shortDisk + "\nReason unknown.\n");
-
-    const std::string readOnly = folder.File("ro.ck");
-    WriteBytes(readOnly, {1, 2, 3});
-    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-    run = Kit({"convert", Q(sample), Q(readOnly)});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Text(run.Err), "Unable to save to file:  " + readOnly + "\nThis is a read-only file.\n");
-    EXPECT_EQ(ReadBytes(readOnly), (std::vector<std::uint8_t>{1, 2, 3}));
 
     const std::string nowhere = folder.File("missing/out.csv");
     run = Kit({"export", Q(sample), "-o", Q(nowhere)});
