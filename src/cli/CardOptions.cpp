@@ -141,8 +141,9 @@ void TCardSession::PrintLog() const
 QCommandLineOption GpibOptionOption()
 {
     return QCommandLineOption(QStringLiteral("option"),
-                              QStringLiteral("the model's GPIB option N: the PNA's user kit (1 to 4: kits 7 to 10, "
-                                             "default 4), the 8510's cal kit (1 or 2, default 2)"),
+                              QStringLiteral("the model's GPIB option N: the 8510's cal kit (1 or 2, default 2); "
+                                             "the PNA's user kit that send writes (1 to 4: kits 7 to 10, default 4; "
+                                             "read takes the kit the analyzer has selected)"),
                               QStringLiteral("N"));
 }
 
