@@ -5,6 +5,11 @@ namespace {
 const TCliCommand* const CommandTable[] = {
     &ModelsCommand,
     &DescribeCommand,
+    &ExportCommand,
+    &ConvertCommand,
+    &IdentifyCommand,
+    &SendCommand,
+    &ReadCommand,
 };
 
 } // namespace
