@@ -6,6 +6,7 @@
 #include "bus/AT_gpib.h"
 #include "bus/GpibCardUnit.h"
 #include "bus/NI_gpib.h"
+#include "bus/NetworkCard.h"
 #include "kit/Utility.h"
 
 #include <exception>
@@ -38,8 +39,25 @@ TGpibDriver RequireDriver(TCommandLine& commandLine, const QCommandLineOption& o
         return gdAT;
     if (name == QLatin1String("none"))
         return gdNone;
-    commandLine.FailUsage(QStringLiteral("Unknown card \"%1\": give ni, sicl or none.")
+    if (name == QLatin1String("lan"))
+        return gdLan;
+    if (name == QLatin1String("prologix"))
+        return gdPrologix;
+    commandLine.FailUsage(QStringLiteral("Unknown card \"%1\": give ni, sicl, none, lan or prologix.")
                               .arg(commandLine.Parser().value(option)));
+}
+
+bool IsNetworkCard(TGpibDriver driver) { return driver == gdLan || driver == gdPrologix; }
+
+// The port given with --port; wrong usage outside 1..65535.
+int RequirePort(TCommandLine& commandLine, const QCommandLineOption& option)
+{
+    const QString text = commandLine.Parser().value(option);
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 1 || value > 65535)
+        commandLine.FailUsage(QStringLiteral("--port takes a number from 1 to 65535, not \"%1\".").arg(text));
+    return value;
 }
 
 std::string UnboundLibraryMessage(TGpibDriver driver)
@@ -53,19 +71,27 @@ std::string UnboundLibraryMessage(TGpibDriver driver)
 
 TCardOptions::TCardOptions(TCommandLine& commandLine)
     : Card(QStringLiteral("card"),
-           QStringLiteral("the GPIB card: ni (NI-488.2), sicl (SICL) or none (no bus: every read answers 0); "
-                          "default the first whose library is found"),
-           QStringLiteral("ni|sicl|none")),
+           QStringLiteral("the card: ni (NI-488.2), sicl (SICL), none (no bus: every read answers 0), lan (the "
+                          "analyzer's LAN port, raw SCPI socket) or prologix (a Prologix-kind GPIB-Ethernet "
+                          "controller); default the first GPIB card whose library is found"),
+           QStringLiteral("ni|sicl|none|lan|prologix")),
       Board(QStringLiteral("board"), QStringLiteral("the board number (NI) or interface logical unit (SICL)"),
             QStringLiteral("N")),
       Address(QStringLiteral("address"), QStringLiteral("the analyzer's primary GPIB address, 0 to 30"),
               QStringLiteral("N")),
+      Host(QStringLiteral("host"),
+           QStringLiteral("the host name or address of the analyzer (lan) or of the controller (prologix)"),
+           QStringLiteral("H")),
+      Port(QStringLiteral("port"), QStringLiteral("the TCP port (lan: default 5025; prologix: default 1234)"),
+           QStringLiteral("P")),
       Log(QStringLiteral("log"), QStringLiteral("print every command and reply, one a line, after the output"))
 {
     QCommandLineParser& parser = commandLine.Parser();
     parser.addOption(Card);
     parser.addOption(Board);
     parser.addOption(Address);
+    parser.addOption(Host);
+    parser.addOption(Port);
     parser.addOption(Log);
 }
 
@@ -78,6 +104,16 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
     const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
     const bool address = IsSet(commandLine, options.Address);
     const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
+    const bool host = IsSet(commandLine, options.Host);
+    const std::string hostName = host ? ToLatin1(commandLine.Parser().value(options.Host)) : std::string();
+    const bool port = IsSet(commandLine, options.Port);
+    const int portNumber = port ? RequirePort(commandLine, options.Port) : 0;
+    if (explicitCard && IsNetworkCard(driver)) {
+        if (Trim(hostName).empty())
+            commandLine.FailUsage(QStringLiteral("--card %1 needs --host.").arg(QLatin1String(driver == gdLan ? "lan" : "prologix")));
+    } else if (host || port) {
+        commandLine.FailUsage(QStringLiteral("--host and --port go with --card lan or --card prologix."));
+    }
 
     CreateGpibCards();
     if (explicitCard) {
@@ -95,6 +131,11 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
         card_->SetBoard(boardNumber);
     if (address)
         card_->SetAddress(addressNumber);
+    if (TNetworkCard* network = AsNetworkCard(card_)) {
+        network->SetHost(hostName);
+        if (port)
+            network->SetPort(portNumber);
+    }
 
     logging_ = IsSet(commandLine, options.Log);
     if (logging_) {

@@ -1,5 +1,6 @@
-// What identify, send and read share: the card options (--card, --board, --address, --log),
-// the card session they set up for one run, and the model's GPIB option (--option).
+// What identify, send and read share: the card options (--card, --board, --address, --host,
+// --port, --log), the card session they set up for one run, and the model's GPIB option
+// (--option).
 #pragma once
 
 #include <QCommandLineOption>
@@ -21,17 +22,22 @@ public:
     const QCommandLineOption Card;
     const QCommandLineOption Board;
     const QCommandLineOption Address;
+    const QCommandLineOption Host;
+    const QCommandLineOption Port;
     const QCommandLineOption Log;
 };
 
-// The program's three cards for one run, and the one the options choose: --card, else the
-// first card whose library is bound (the no-bus card at the latest), as at start-up; then
-// --board and --address, clamped to the card's ranges. With --log the traffic log is
+// The program's cards for one run, and the one the options choose: --card, else the first
+// card whose library is bound (the no-bus card at the latest), as at start-up; then --board
+// and --address, clamped to the card's ranges. The network cards (--card lan or prologix)
+// need --host and take --port (1 to 65535; else the card's standard port); the other cards
+// take neither. With --log the traffic log is
 // collected and printed to standard output, one line each, after the run's own output.
 class TCardSession {
 public:
     // Raises EGpibException naming the library when --card asks for a card whose library
-    // could not be loaded; wrong usage for an unknown card or a number that is none.
+    // could not be loaded; wrong usage for an unknown card, a number that is none, a network
+    // card without a host, or a host or port for another card.
     TCardSession(TCommandLine& commandLine, const TCardOptions& options);
     ~TCardSession();
     TCardSession(const TCardSession&) = delete;

@@ -1,0 +1,120 @@
+// tessaly-kit identify, send and read over the LAN and Prologix cards (--card lan|prologix
+// --host H [--port P]) against the TCP simulator on loopback.
+#include "KitRun.h"
+#include "RoundTripKits.h"
+#include "TempFolder.h"
+#include "kit/KitFile.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The TCP simulator as a process of its own, on a port it picks; stopped at the end.
+class TSimulator {
+public:
+    explicit TSimulator(const QStringList& options)
+    {
+        process_.start(QStringLiteral(TESSALY_SIM_TCP_PROGRAM),
+                       QStringList{"--port", "0", "--idle-limit", "30"} + options);
+        if (process_.waitForStarted(5000))
+            while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
+            }
+        port_ = QString::fromLatin1(process_.readLine()).trimmed().toInt();
+    }
+    ~TSimulator() { Stop(); }
+    TSimulator(const TSimulator&) = delete;
+    TSimulator& operator=(const TSimulator&) = delete;
+
+    QString Port() const { return QString::number(port_); }
+    void Stop()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
+private:
+    QProcess process_;
+    int port_ = 0;
+};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+void SendThenRead(const std::string& model, const QStringList& card)
+{
+    SCOPED_TRACE(model);
+    TTempFolder folder;
+    auto sent = NewKit(model);
+    Fill(*sent);
+    const std::string kitFile = folder.File("sent.tsy");
+    WriteKitFile(*sent, kitFile);
+
+    TKitRun run = Kit(QStringList{"send", Q(kitFile)} + card);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const std::string out = folder.File("read.tsy");
+    run = Kit(QStringList{"read", Q(out), "--model", Q(model)} + card);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+
+    auto inFile = NewKit("PNA");
+    ReadKitFile(*inFile, kitFile);
+    auto read = NewKit("PNA");
+    ReadKitFile(*read, out);
+    ASSERT_EQ(&read->Vna(), &sent->Vna());
+    ExpectReadBack(*inFile, *read);
+}
+
+} // namespace
+
+TEST(NetworkCardOptions, PnaKitGoesOverTheLanAndComesBack)
+{
+    TSimulator sim({"--protocol", "raw", "--model", "PNA"});
+    SendThenRead("PNA", {"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()});
+}
+
+TEST(NetworkCardOptions, LegacyKitGoesThroughThePrologixControllerAndComesBack)
+{
+    TSimulator sim({"--protocol", "prologix", "--model", "8753D/E", "--address", "9"});
+    SendThenRead("8753D/E",
+                 {"--card", "PROLOGIX", "--host", " 127.0.0.1 ", "--port", sim.Port(), "--address", "9"});
+}
+
+TEST(NetworkCardOptions, IdentifyLogsTheTrafficAndReportsNetworkFailures)
+{
+    TSimulator sim({"--protocol", "prologix", "--model", "8510C"});
+    TKitRun run = Kit({"identify", "--model", "8510C", "--card", "prologix", "--host", "127.0.0.1", "--port",
+                       sim.Port(), "--log"});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, "HEWLETT PACKARD,8510C,0,C.07.14\nOUTPIDEN;\nHEWLETT PACKARD,8510C,0,C.07.14\n");
+
+    // Once the simulator has gone, nobody listens at its port.
+    const QString port = sim.Port();
+    sim.Stop();
+    run = Kit({"identify", "--card", "lan", "--host", "127.0.0.1", "--port", port});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Error in LanCard.Open:\nConnection refused\nHost = 127.0.0.1   Port = " + port.toLatin1() +
+                           "   VNA Address = 16\n");
+}
+
+TEST(NetworkCardOptions, HostAndPortBelongToTheNetworkCardsOnly)
+{
+    for (const QStringList& wrong : {QStringList{"identify", "--card", "lan"},
+                                     QStringList{"identify", "--card", "prologix", "--host", "  "},
+                                     QStringList{"identify", "--card", "none", "--host", "127.0.0.1"},
+                                     QStringList{"identify", "--host", "127.0.0.1"},
+                                     QStringList{"identify", "--card", "ni", "--port", "5025"},
+                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "0"},
+                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "65536"},
+                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "web"},
+                                     QStringList{"identify", "--card", "gpib-lan", "--host", "h"}}) {
+        const TKitRun run = Kit(wrong);
+        EXPECT_EQ(run.Status, 2) << wrong.join(u' ').toStdString() << "\n" << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains("Usage:")) << run.Err.toStdString();
+    }
+}
