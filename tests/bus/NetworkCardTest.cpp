@@ -56,14 +56,6 @@ TEST(NetworkCard, NewCardsAreBoundAndKeepHostPortAndTimeLimitWithinRange)
     EXPECT_EQ(prologix.Address(), 30);
 }
 
-TEST(NetworkCard, SecondsInMessagesDropTrailingZeros)
-{
-    EXPECT_EQ(SecondsText(5000ms), "5 s");
-    EXPECT_EQ(SecondsText(300ms), "0.3 s");
-    EXPECT_EQ(SecondsText(1250ms), "1.25 s");
-    EXPECT_EQ(SecondsText(1ms), "0.001 s");
-}
-
 TEST(PrologixCard, EscapesEverythingTheControllerWouldTakeForItsOwn)
 {
     EXPECT_EQ(PrologixEscaped("OUTPIDEN;"), "OUTPIDEN;");
