@@ -25,13 +25,19 @@ TPrologixCard::TPrologixCard() : TNetworkCard(gdPrologix, "PrologixCard", Standa
 void TPrologixCard::Open()
 {
     Connect("Open");
-    // Controller mode at the analyzer's address; replies only when asked for; EOI with the
-    // last byte and a line feed after every command, as a GPIB card sends them.
-    Send("Open", "++mode 1\n++addr " + std::to_string(Address()) + "\n++auto 0\n++eoi 1\n++eos 2\n");
-    Send("Open", "++ifc\n");
-    Wait();
-    Send("Open", "++clr\n");
-    Wait();
+    try {
+        // Controller mode at the analyzer's address; replies only when asked for; EOI with
+        // the last byte and a line feed after every command, as a GPIB card sends them.
+        Send("Open", "++mode 1\n++addr " + std::to_string(Address()) + "\n++auto 0\n++eoi 1\n++eos 2\n");
+        Send("Open", "++ifc\n");
+        Wait();
+        Send("Open", "++clr\n");
+        Wait();
+    } catch (...) {
+        // No Close follows an Open that failed: the connection goes now.
+        Disconnect();
+        throw;
+    }
 }
 
 void TPrologixCard::Write(const std::string& command)

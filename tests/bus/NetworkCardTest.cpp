@@ -165,3 +165,15 @@ TEST(PrologixCard, AnalyzerAtAnotherAddressLeavesTheReadWithoutReply)
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_TRUE(sim.Traffic().empty());
 }
+
+TEST(PrologixCard, OpenThatFailsAfterConnectingLeavesNoConnection)
+{
+    SimTcpProcess sim({"--protocol", "prologix"});
+    TPrologixCard card;
+    ConnectTo(card, sim);
+    // Anything that ends Open after the connection stands, here the first pause.
+    SetGpibEventHook([] { throw std::runtime_error("stopped in the pause"); });
+    EXPECT_THROW(card.Open(), std::runtime_error);
+    SetGpibEventHook({});
+    EXPECT_FALSE(card.Connected());
+}
