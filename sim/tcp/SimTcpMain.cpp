@@ -88,8 +88,11 @@ Options ParseOptions(const std::vector<std::string>& arguments)
                           ? option + " needs a value"
                           : "unknown option " + option);
         const std::string& value = arguments[++i];
-        if (option == "--protocol")
+        if (option == "--protocol") {
+            if (value != "raw" && value != "prologix")
+                FailUsage("--protocol is raw or prologix");
             options.protocol = value;
+        }
         else if (option == "--port")
             options.port = Number(option, value, 0, 65535);
         else if (option == "--model")
@@ -120,8 +123,6 @@ int main(int argc, char** argv)
         const SimTcpTranscript transcript(options.log);
         SimTcpInstrument instrument(analyzer, transcript, options.closeAfter, int(options.address));
         const auto session = MakeSimTcpSession(options.protocol, instrument);
-        if (!session)
-            FailUsage("--protocol is raw or prologix");
         SimTcpServer server(int(options.port), *session, instrument, SimTcpFaults{options.silent});
         std::printf("%d\n", server.Port());
         std::fflush(stdout);
