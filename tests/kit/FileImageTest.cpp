@@ -1,0 +1,125 @@
+#include "SampleKits.h"
+#include "TempFolder.h"
+#include "analyzers/DiskFile8510.h"
+#include "analyzers/DiskFile8753.h"
+#include "kit/FileImage.h"
+#include "kit/KitFile.h"
+#include "kit/TextExport.h"
+#include "kit/Utility.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::uint8_t> Pattern(std::size_t size, std::uint8_t seed)
+{
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 7);
+    return bytes;
+}
+
+std::string Message(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const ETessalyError& e) {
+        return e.what();
+    }
+    return "(no exception)";
+}
+
+} // namespace
+
+TEST(FileImage, SaveReplacesTheTargetAndKeepsItsPermissions)
+{
+    TTempFolder folder;
+    const std::string name = folder.File("kit.tsy");
+    SaveFileImage(name, Pattern(4572, 1));
+    EXPECT_EQ(ReadBytes(name), Pattern(4572, 1));
+    fs::permissions(name, fs::perms::owner_read | fs::perms::owner_write);
+    SaveFileImage(name, Pattern(100, 2)); // a shorter image leaves no tail of the old one
+    EXPECT_EQ(ReadBytes(name), Pattern(100, 2));
+    EXPECT_EQ(fs::status(name).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFileImage(name, 60), Pattern(60, 2)); // the first bytes of the file
+    EXPECT_THROW(ReadFileImage(name, 101), ECannotOpenFile);
+    EXPECT_THROW(ReadFileImage(folder.Path().string(), 1), ECannotOpenFile);
+
+    // Through a symbolic link the linked file is replaced, and the link stays.
+    const std::string link = folder.File("link.tsy");
+    fs::create_symlink(name, link);
+    SaveFileImage(link, Pattern(716, 3));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(name), Pattern(716, 3));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"kit.tsy", "link.tsy"}));
+}
+
+// Every writer: a read-only target is refused and kept, a missing folder is reported, and no
+// temporary file stays behind.
+TEST(FileImage, EveryWriterKeepsReadOnlyFilesAndReportsMissingFolders)
+{
+    TTempFolder folder;
+    TVna& vna8753 = *FindVna("8753D/E");
+    TVna& vna8510 = *FindVna("8510C");
+    TCalKit kit(vna8753);
+    FillSampleKit(kit);
+    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> writers{
+        {"kit.tsy", [&](const std::string& name) { WriteKitFile(kit, name); }},
+        {"KIT.ck", [&](const std::string& name) { vna8753.WriteDiskFile(kit, name); }},
+        {"CK_KIT", [&](const std::string& name) { vna8510.WriteDiskFile(kit, name); }},
+        {"kit.csv", [&](const std::string& name) { ExportText(kit, name, ','); }},
+    };
+    for (const auto& [file, write] : writers) {
+        const std::string name = folder.File(file);
+        WriteBytes(name, Pattern(50, 4));
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        EXPECT_EQ(Message([&] { write(name); }), "Unable to save to file:  " + name + "\nThis is a read-only file.");
+        EXPECT_EQ(ReadBytes(name), Pattern(50, 4)) << file;
+        EXPECT_TRUE(IsReadOnlyFile(name));
+
+        const std::string nowhere = folder.File("missing/" + file);
+        EXPECT_EQ(Message([&] { write(nowhere); }), "Unable to save file: " + nowhere + "\nReason unknown.");
+    }
+    // A folder in the target's place is not replaced either.
+    fs::create_directory(folder.File("sub.tsy"));
+    EXPECT_THROW(WriteKitFile(kit, folder.File("sub.tsy")), ECannotSaveFile);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"CK_KIT", "KIT.ck", "kit.csv", "kit.tsy", "sub.tsy"}));
+}
+
+#ifndef _WIN32
+// The disk fills up part-way through the write: the file size limit makes every write beyond
+// 100 bytes fail, as a full disk would.
+TEST(FileImage, AWriteThatFailsPartWayLeavesTheOldFileIntact)
+{
+    TTempFolder folder;
+    const std::string name = folder.File("kit.tsy");
+    WriteBytes(name, Pattern(4572, 9));
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string message = Message([&] { SaveFileImage(name, Pattern(4572, 10)); });
+        _exit(message == "Unable to save file: " + name + "\nReason unknown." ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(name), Pattern(4572, 9));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kit.tsy"});
+}
+#endif
