@@ -1,6 +1,8 @@
 # Entry points: `make run` starts the program, `make test` builds and runs every test.
 # SANITIZE=1 selects a separate AddressSanitizer + UndefinedBehaviorSanitizer build of the
 # core, the command-line tool and their tests.
+# `make fuzz` runs every libFuzzer target for FUZZ_SECONDS each (clang build in build-fuzz/);
+# `make fuzz-ci` runs each for 15 seconds.
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -15,7 +17,11 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST_FLAGS :=
 endif
 
-.PHONY: deps configure build run test bench clean
+FUZZ_DIR := build-fuzz
+FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste
+FUZZ_SECONDS ?= 300
+
+.PHONY: deps configure build run test bench fuzz-build fuzz fuzz-ci clean
 
 deps:
 	@bash scripts/deps.sh
@@ -35,6 +41,29 @@ test: deps build
 bench: deps build
 	@if [ -d bench ] && ls bench/*.sh >/dev/null 2>&1; then for s in bench/*.sh; do bash $$s $(BUILD_DIR); done; fi
 	@for b in $(BUILD_DIR)/bin/bench_*; do [ -x $$b ] && $$b; done; true
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTESSALY_FUZZ=ON -DTESSALY_UI=OFF -DTESSALY_TESTS=OFF > /dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+
+# New inputs go to build-fuzz/corpus/<target>; the seeds in fuzz/corpus/<target> stay as they
+# are. A crash leaves its input in build-fuzz/artifacts/ and its report in build-fuzz/<target>.log.
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_DIR)/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+	  $(FUZZ_DIR)/bin/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/artifacts/$$t- $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t \
+	    > $(FUZZ_DIR)/$$t.log 2>&1; \
+	  status=$$?; \
+	  runs=$$(sed -n 's/^stat::number_of_executed_units: *//p' $(FUZZ_DIR)/$$t.log); \
+	  if [ $$status -ne 0 ]; then echo "fuzz: $$t FAILED"; tail -n 40 $(FUZZ_DIR)/$$t.log; exit 1; fi; \
+	  echo "fuzz: $$t: $$runs runs in $(FUZZ_SECONDS) s, no failure"; \
+	done
+
+fuzz-ci:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=15
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -5,6 +5,8 @@ namespace {
 const TCliCommand* const CommandTable[] = {
     &ModelsCommand,
     &DescribeCommand,
+    &ExportCommand,
+    &ConvertCommand,
 };
 
 } // namespace

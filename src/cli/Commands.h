@@ -17,6 +17,8 @@ struct TCliCommand {
 
 extern const TCliCommand ModelsCommand;
 extern const TCliCommand DescribeCommand;
+extern const TCliCommand ExportCommand;
+extern const TCliCommand ConvertCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "kit/LittleEndian.h"
+#include "kit/Utility.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -34,3 +36,31 @@ bool IsReadOnlyFile(const std::string& fileName);
 // target as it was and no temporary file behind. EFileReadOnly for a read-only target (it is
 // never replaced), ECannotSaveFile for any other failure.
 void SaveFileImage(const std::string& fileName, TConstByteSpan image);
+
+// Builds the image of fileName; a failure other than the program's own (a field outside the
+// image, a malformed model table) becomes ECannotSaveFile.
+template <typename Build>
+std::vector<std::uint8_t> BuildFileImage(const std::string& fileName, Build&& build)
+{
+    try {
+        return build();
+    } catch (const ETessalyError&) {
+        throw;
+    } catch (const std::exception&) {
+        throw ECannotSaveFile(CannotSaveMessage(fileName));
+    }
+}
+
+// Interprets the image read from fileName; a failure other than the program's own becomes
+// ECorruptCalKit.
+template <typename Interpret>
+void InterpretFileImage(const std::string& fileName, Interpret&& interpret)
+{
+    try {
+        interpret();
+    } catch (const ETessalyError&) {
+        throw;
+    } catch (const std::exception&) {
+        throw ECorruptCalKit(CorruptKitMessage(fileName));
+    }
+}

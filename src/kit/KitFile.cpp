@@ -184,26 +184,14 @@ int CatalogueIndexOfKitFileCode(int code)
 
 std::vector<std::uint8_t> EncodeKitFile(const TCalKit& kit, const std::string& fileName, double saveDate)
 {
-    try {
-        return BuildImage(kit, fileName, saveDate);
-    } catch (const ETessalyError&) {
-        throw;
-    } catch (const std::exception&) {
-        throw ECannotSaveFile(CannotSaveMessage(fileName));
-    }
+    return BuildFileImage(fileName, [&] { return BuildImage(kit, fileName, saveDate); });
 }
 
 void DecodeKitFile(TCalKit& kit, TConstByteSpan image, const std::string& fileName)
 {
     if (image.size() < KitFileSize)
         throw ECannotOpenFile(CannotOpenMessage(fileName));
-    try {
-        Interpret(kit, image.first(KitFileSize), fileName);
-    } catch (const ETessalyError&) {
-        throw;
-    } catch (const std::exception&) {
-        throw ECorruptCalKit(CorruptKitMessage(fileName));
-    }
+    InterpretFileImage(fileName, [&] { Interpret(kit, image.first(KitFileSize), fileName); });
 }
 
 void ReadKitFile(TCalKit& kit, const std::string& fileName)

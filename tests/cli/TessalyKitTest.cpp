@@ -1,4 +1,5 @@
 // tessaly-kit as a user runs it: its output, its JSON and its exit status.
+#include "KitRun.h"
 #include "analyzers/Vna.h"
 
 #include <QJsonArray>
@@ -13,25 +14,6 @@
 #include <utility>
 
 namespace {
-
-struct TKitRun {
-    int Status = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
-
-TKitRun Kit(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TESSALY_KIT_PATH), arguments);
-    TKitRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.Status = process.exitCode();
-    run.Out = process.readAllStandardOutput();
-    run.Err = process.readAllStandardError();
-    return run;
-}
 
 QJsonObject Describe(const QString& model)
 {

@@ -1,5 +1,10 @@
+#include "SampleKits.h"
 #include "TempFolder.h"
+#include "analyzers/DiskFile8510.h"
+#include "analyzers/DiskFile8753.h"
 #include "kit/FileImage.h"
+#include "kit/KitFile.h"
+#include "kit/TextExport.h"
 #include "kit/Utility.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +30,11 @@ std::vector<std::uint8_t> Pattern(std::size_t size, std::uint8_t seed)
     return bytes;
 }
 
-template <typename E>
-std::string MessageOf(const std::function<void()>& action)
+std::string Message(const std::function<void()>& action)
 {
     try {
         action();
-    } catch (const E& e) {
+    } catch (const ETessalyError& e) {
         return e.what();
     }
     return "(no exception)";
@@ -38,68 +42,59 @@ std::string MessageOf(const std::function<void()>& action)
 
 } // namespace
 
-TEST(FileImage, SaveReplacesTheTargetAndLeavesNothingElse)
+TEST(FileImage, SaveReplacesTheTargetAndKeepsItsPermissions)
 {
     TTempFolder folder;
     const std::string name = folder.File("kit.tsy");
     SaveFileImage(name, Pattern(4572, 1));
     EXPECT_EQ(ReadBytes(name), Pattern(4572, 1));
-
     fs::permissions(name, fs::perms::owner_read | fs::perms::owner_write);
     SaveFileImage(name, Pattern(100, 2)); // a shorter image leaves no tail of the old one
     EXPECT_EQ(ReadBytes(name), Pattern(100, 2));
     EXPECT_EQ(fs::status(name).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kit.tsy"});
+    EXPECT_EQ(ReadFileImage(name, 60), Pattern(60, 2)); // the first bytes of the file
+    EXPECT_THROW(ReadFileImage(name, 101), ECannotOpenFile);
+    EXPECT_THROW(ReadFileImage(folder.Path().string(), 1), ECannotOpenFile);
 
-    const auto second = Pattern(100, 2);
-    EXPECT_EQ(ReadFileImage(name, 60), std::vector<std::uint8_t>(second.begin(), second.begin() + 60));
-}
-
-TEST(FileImage, SavingThroughALinkReplacesTheLinkedFile)
-{
-    TTempFolder folder;
-    const std::string target = folder.File("real.ck");
-    const std::string link = folder.File("link.ck");
-    WriteBytes(target, Pattern(10, 0));
-    fs::create_symlink(target, link);
+    // Through a symbolic link the linked file is replaced, and the link stays.
+    const std::string link = folder.File("link.tsy");
+    fs::create_symlink(name, link);
     SaveFileImage(link, Pattern(716, 3));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(target), Pattern(716, 3));
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"link.ck", "real.ck"}));
+    EXPECT_EQ(ReadBytes(name), Pattern(716, 3));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"kit.tsy", "link.tsy"}));
 }
 
-TEST(FileImage, FailedSavesReportTheirMessagesAndKeepTheTarget)
+// Every writer: a read-only target is refused and kept, a missing folder is reported, and no
+// temporary file stays behind.
+TEST(FileImage, EveryWriterKeepsReadOnlyFilesAndReportsMissingFolders)
 {
     TTempFolder folder;
-    const std::string name = folder.File("CK_KIT");
-    WriteBytes(name, Pattern(1426, 5));
-    fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ASSERT_TRUE(IsReadOnlyFile(name));
-    EXPECT_EQ(MessageOf<EFileReadOnly>([&] { SaveFileImage(name, Pattern(1426, 6)); }),
-              "Unable to save to file:  " + name + "\nThis is a read-only file.");
-    EXPECT_EQ(ReadBytes(name), Pattern(1426, 5));
+    TVna& vna8753 = *FindVna("8753D/E");
+    TVna& vna8510 = *FindVna("8510C");
+    TCalKit kit(vna8753);
+    FillSampleKit(kit);
+    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> writers{
+        {"kit.tsy", [&](const std::string& name) { WriteKitFile(kit, name); }},
+        {"KIT.ck", [&](const std::string& name) { vna8753.WriteDiskFile(kit, name); }},
+        {"CK_KIT", [&](const std::string& name) { vna8510.WriteDiskFile(kit, name); }},
+        {"kit.csv", [&](const std::string& name) { ExportText(kit, name, ','); }},
+    };
+    for (const auto& [file, write] : writers) {
+        const std::string name = folder.File(file);
+        WriteBytes(name, Pattern(50, 4));
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        EXPECT_EQ(Message([&] { write(name); }), "Unable to save to file:  " + name + "\nThis is a read-only file.");
+        EXPECT_EQ(ReadBytes(name), Pattern(50, 4)) << file;
+        EXPECT_TRUE(IsReadOnlyFile(name));
 
-    const std::string missing = folder.File("no such folder/kit.tsy");
-    EXPECT_EQ(MessageOf<ECannotSaveFile>([&] { SaveFileImage(missing, Pattern(10, 0)); }),
-              "Unable to save file: " + missing + "\nReason unknown.");
-
+        const std::string nowhere = folder.File("missing/" + file);
+        EXPECT_EQ(Message([&] { write(nowhere); }), "Unable to save file: " + nowhere + "\nReason unknown.");
+    }
     // A folder in the target's place is not replaced either.
     fs::create_directory(folder.File("sub.tsy"));
-    EXPECT_THROW(SaveFileImage(folder.File("sub.tsy"), Pattern(10, 0)), ECannotSaveFile);
-    EXPECT_TRUE(fs::is_directory(folder.File("sub.tsy")));
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"CK_KIT", "sub.tsy"}));
-}
-
-TEST(FileImage, ReadOnlyMeansNoWritePermission)
-{
-    TTempFolder folder;
-    const std::string name = folder.File("a.tsy");
-    EXPECT_FALSE(IsReadOnlyFile(name)); // missing
-    WriteBytes(name, Pattern(1, 0));
-    EXPECT_FALSE(IsReadOnlyFile(name));
-    fs::permissions(name, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_TRUE(IsReadOnlyFile(name));
-    EXPECT_FALSE(IsReadOnlyFile(folder.Path().string()));
+    EXPECT_THROW(WriteKitFile(kit, folder.File("sub.tsy")), ECannotSaveFile);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"CK_KIT", "KIT.ck", "kit.csv", "kit.tsy", "sub.tsy"}));
 }
 
 #ifndef _WIN32
@@ -117,15 +112,8 @@ TEST(FileImage, AWriteThatFailsPartWayLeavesTheOldFileIntact)
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        int status = 3;
-        try {
-            SaveFileImage(name, Pattern(4572, 10));
-            status = 1;
-        } catch (const ECannotSaveFile& e) {
-            status = std::string(e.what()) == "Unable to save file: " + name + "\nReason unknown." ? 0 : 2;
-        } catch (...) {
-        }
-        _exit(status);
+        const std::string message = Message([&] { SaveFileImage(name, Pattern(4572, 10)); });
+        _exit(message == "Unable to save file: " + name + "\nReason unknown." ? 0 : 1);
     }
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -135,16 +123,3 @@ TEST(FileImage, AWriteThatFailsPartWayLeavesTheOldFileIntact)
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kit.tsy"});
 }
 #endif
-
-TEST(FileImage, ReadingNeedsTheWholeImage)
-{
-    TTempFolder folder;
-    const std::string name = folder.File("short.ck");
-    WriteBytes(name, Pattern(715, 0));
-    const std::string message = "Unable to open file: " + name + "\nReason unknown.";
-    EXPECT_EQ(MessageOf<ECannotOpenFile>([&] { ReadFileImage(name, 716); }), message);
-    EXPECT_EQ(ReadFileImage(name, 715), Pattern(715, 0));
-    EXPECT_EQ(MessageOf<ECannotOpenFile>([&] { ReadFileImage(folder.File("none.ck"), 716); }),
-              "Unable to open file: " + folder.File("none.ck") + "\nReason unknown.");
-    EXPECT_THROW(ReadFileImage(folder.Path().string(), 1), ECannotOpenFile);
-}

@@ -58,12 +58,12 @@ inline void FillSampleKit(TCalKit& kit)
     set(15, {5}, "TRL MATCH");
 }
 
-// Every value of a kit, one line each, numbers with all their digits.
-inline std::string DumpKit(const TCalKit& kit)
+// Every value of a kit, one line each, numbers with all their digits or with fewer.
+inline std::string DumpKit(const TCalKit& kit, int significantDigits = 17)
 {
-    const auto num = [](double x) {
+    const auto num = [significantDigits](double x) {
         char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.17g", x);
+        std::snprintf(buffer, sizeof buffer, "%.*g", significantDigits, x);
         return std::string(buffer);
     };
     std::string text = "model " + kit.Vna().ModelName + "\nlabel " + kit.Label() + "\ndescription " +
