@@ -29,6 +29,18 @@ QString TKitWindows::TitleForName(const QString& name)
     return info.fileName();
 }
 
+QPoint TKitWindows::CascadePosition(int index) const
+{
+    // Each new window stands one title bar lower and further right than the one before,
+    // starting again at the top-left corner when it would leave the workspace.
+    constexpr int Step = 26;
+    const QSize room = FArea.viewport()->size();
+    const int across = std::max(1, (room.width() - TCalKitEditForm::MinimumWidth) / Step + 1);
+    const int down = std::max(1, (room.height() - TCalKitEditForm::MinimumHeight) / Step + 1);
+    const int place = index % std::min(across, down);
+    return {place * Step, place * Step};
+}
+
 TCalKitEditForm* TKitWindows::CreateKitWindow(const QString& name)
 {
     QString title = name;
@@ -48,6 +60,7 @@ TCalKitEditForm* TKitWindows::CreateKitWindow(const QString& name)
     window->setAccessibleName(editor->accessibleName());
     window->setMinimumSize(TCalKitEditForm::MinimumWidth, TCalKitEditForm::MinimumHeight);
     window->resize(TCalKitEditForm::InitialWidth, TCalKitEditForm::InitialHeight);
+    window->move(CascadePosition(static_cast<int>(FArea.subWindowList().size()) - 1));
     window->show();
     Activate(*editor);
     return editor;

@@ -56,6 +56,8 @@ signals:
 private:
     void SubWindowActivated(QMdiSubWindow* window);
     static TCalKitEditForm* EditorOf(QMdiSubWindow* window);
+    // Where the index-th window of the workspace opens.
+    QPoint CascadePosition(int index) const;
     QMdiSubWindow* WindowOf(const TCalKitEditForm& editor) const;
 
     QMdiArea& FArea;
