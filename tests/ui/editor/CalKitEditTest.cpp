@@ -1,7 +1,9 @@
 // The kit editor window on its own: the standards grid driven with real key events, the
 // undo steps of typing and of a model change, the unsaved-changes marker, the close question
 // and the kit file.
+#include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,6 +20,7 @@
 #include "kit/Standard.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/UserLocale.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/EditorHost.h"
 #include "ui/editor/StandardsPage.h"
@@ -382,4 +385,40 @@ TEST_F(CalKitEditTest, SavesAndLoadsTheKitFile)
     EXPECT_EQ(Editor->FileName(), file);
     EXPECT_TRUE(Editor->UndoHistory().IsDirty());
     EXPECT_EQ(Editor->windowTitle(), "round trip.tsy*");
+}
+
+TEST_F(CalKitEditTest, CellsFollowTheUsersDecimalSeparator)
+{
+    InstallUserLocaleFormat(QLocale(QLocale::German, QLocale::Germany));
+    Grid().Reload();
+    EXPECT_EQ(Grid().CellText(3, 2), "49,5");
+    TBeepCounter beeps;
+    Select(8, 2);
+    Type(QStringLiteral("2,25"));
+    EXPECT_EQ(Std(2).OffsetDelay(), 2.25);
+    Type(QStringLiteral("."));
+    EXPECT_EQ(beeps.Count(), 1) << "a full stop is no separator here";
+    PressEnter();
+    InstallUserLocaleFormat(QLocale::c());
+    Grid().Reload();
+    EXPECT_EQ(Grid().CellText(8, 2), "2.25");
+}
+
+TEST_F(CalKitEditTest, ScreenReadersFindTheControlsAndTheCellTexts)
+{
+    for (QWidget* widget : {static_cast<QWidget*>(Editor.get()), static_cast<QWidget*>(&Editor->PageControl()),
+                            static_cast<QWidget*>(&Editor->StandardsPage()), static_cast<QWidget*>(&Grid())}) {
+        EXPECT_FALSE(widget->objectName().isEmpty());
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&Grid());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->text(QAccessible::Name), "Standard definitions");
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    // Model column 2 is grid column 3 (C0) of standard 2.
+    QAccessibleInterface* cell = cells->cellAt(1, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "49.5");
 }

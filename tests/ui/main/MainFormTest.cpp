@@ -532,3 +532,114 @@ TEST_F(MainFormTest, StoredModelOutOfRangeSelectsTheFirstEntry)
     form.UpdateStatusText(QStringLiteral("Busy"));
     EXPECT_EQ(form.MainStatusBar().PanelText(0), "Busy");
 }
+
+TEST_F(MainFormTest, DiskFilesGoThroughTheSelectedModel)
+{
+    TMainForm& form = Start();
+    form.VnaSelector().MenuItems()[Model("8753D/E").ModelIndex]->trigger();
+    TCalKitEditForm& source = Active();
+    ASSERT_TRUE(source.StandardsPage().Grid().SetCurrentCell(2, 1));
+    ASSERT_TRUE(source.StandardsPage().Grid().SetCurrentText(QStringLiteral("Open")));
+    TypeInto(source, 3, 1, QStringLiteral("45.5"));
+    const int steps = source.UndoHistory().Count();
+
+    const QString path = Scratch.filePath(QStringLiteral("LAB.ck"));
+    Dialogs->Answers.push_back(path);
+    form.UpdateActions();
+    ASSERT_TRUE(form.Actions().FileSaveAsVnaDiskFile->isEnabled());
+    form.Actions().FileSaveAsVnaDiskFile->trigger();
+    const TFileDialogRequest& save = Dialogs->Requests.back();
+    EXPECT_EQ(save.Title, "Save Cal Kit as Vna Disk File");
+    EXPECT_EQ(save.Filter, "VNA cal kit files (*.ck)|*.ck|Any file (*.*)|*.*");
+    EXPECT_EQ(save.DefaultExt, "ck");
+    EXPECT_EQ(save.HelpContext, 3580);
+    EXPECT_EQ(QFileInfo(path).size(), 716);
+    EXPECT_TRUE(source.FileName().isEmpty()) << "a disk file is not the kit's file";
+    EXPECT_EQ(source.UndoHistory().Count(), steps);
+    EXPECT_EQ(form.FileCommands().DiskFileDirectory(), QFileInfo(path).absolutePath());
+
+    Dialogs->Answers.push_back(path);
+    form.Actions().FileOpenVnaDiskFile->trigger();
+    const TFileDialogRequest& open = Dialogs->Requests.back();
+    EXPECT_EQ(open.Title, "Open Cal Kit from VNA Disk File");
+    EXPECT_EQ(open.InitialDir, QFileInfo(path).absolutePath());
+    EXPECT_TRUE(open.DefaultExt.isEmpty());
+    TCalKitEditForm& read = Active();
+    ASSERT_NE(&read, &source);
+    EXPECT_EQ(read.windowTitle(), "LAB.ck*") << "read from a disk file counts as modified";
+    EXPECT_TRUE(read.FileName().isEmpty());
+    EXPECT_EQ(read.Kit().Standard(1).StdType(), TStdType::Open);
+    EXPECT_NEAR(read.Kit().Standard(1).C0(), 45.5, 1e-3);
+    EXPECT_EQ(read.StandardsPage().Grid().CellText(2, 1), "Open");
+
+    // A file that is no disk file opens no window.
+    const QString junk = Scratch.filePath(QStringLiteral("junk.ck"));
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no kit");
+    file.close();
+    const int windows = form.KitWindows().Count();
+    QString status;
+    auto shown = WhenModal([&](QWidget& dialog) {
+        status = form.MainStatusBar().PanelText(0);
+        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    Dialogs->Answers.push_back(junk);
+    form.Actions().FileOpenVnaDiskFile->trigger();
+    EXPECT_TRUE(*shown);
+    EXPECT_EQ(status, "Error: unable to open VNA disk file.");
+    QTest::qWait(10);
+    EXPECT_EQ(form.KitWindows().Count(), windows);
+}
+
+TEST_F(MainFormTest, SaveAllAndCloseAllVisitEveryKit)
+{
+    TMainForm& form = Start();
+    const QString saved = Scratch.filePath(QStringLiteral("saved.tsy"));
+    Dialogs->Answers.push_back(saved);
+    form.Actions().FileSaveAs->trigger();
+    TCalKitEditForm& first = Active();
+    form.Actions().FileNew->trigger();
+    TCalKitEditForm& second = Active();
+    // The user brings each window forward before editing in it.
+    for (TCalKitEditForm* editor : {&first, &second}) {
+        form.KitWindows().Activate(*editor);
+        ASSERT_TRUE(editor->StandardsPage().Grid().SetCurrentCell(2, 3));
+        ASSERT_TRUE(editor->StandardsPage().Grid().SetCurrentText(QStringLiteral("Load")));
+    }
+    ASSERT_TRUE(first.UndoHistory().IsDirty());
+    ASSERT_TRUE(second.UndoHistory().IsDirty());
+
+    // Save All saves the kit with a file and asks a name for the other.
+    const std::size_t asked = Dialogs->Requests.size();
+    const QString named = Scratch.filePath(QStringLiteral("named.tsy"));
+    Dialogs->Answers.push_back(named);
+    form.Actions().FileSaveAll->trigger();
+    EXPECT_EQ(Dialogs->Requests.size(), asked + 1);
+    EXPECT_FALSE(first.UndoHistory().IsDirty());
+    EXPECT_FALSE(second.UndoHistory().IsDirty());
+    EXPECT_EQ(second.FileName(), named);
+    EXPECT_EQ(first.FileName(), saved);
+
+    // Close All asks each modified kit; one that refuses stays, the others still close.
+    for (TCalKitEditForm* editor : {&first, &second}) {
+        form.KitWindows().Activate(*editor);
+        ASSERT_TRUE(editor->StandardsPage().Grid().SetCurrentCell(2, 4));
+        ASSERT_TRUE(editor->StandardsPage().Grid().SetCurrentText(QStringLiteral("Open")));
+    }
+    QStringList askedFor;
+    const std::function<void(QWidget&)> cancel = [&](QWidget& dialog) {
+        askedFor.append(dialog.windowTitle());
+        ClickButton(dialog, QMessageBox::Cancel);
+    };
+    const std::function<void(QWidget&)> no = [&](QWidget& dialog) {
+        askedFor.append(dialog.windowTitle());
+        WhenModal(cancel);
+        ClickButton(dialog, QMessageBox::No);
+    };
+    WhenModal(no);
+    form.Actions().FileCloseAll->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(askedFor.size(), 2);
+    EXPECT_EQ(form.KitWindows().Count(), 1);
+}
