@@ -57,7 +57,6 @@ TCalKitEditForm* TKitWindows::CreateKitWindow(const QString& name)
     QMdiSubWindow* window = FArea.addSubWindow(editor);
     window->setObjectName(QStringLiteral("CalKitWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setAccessibleName(editor->accessibleName());
     window->setMinimumSize(TCalKitEditForm::MinimumWidth, TCalKitEditForm::MinimumHeight);
     window->resize(TCalKitEditForm::InitialWidth, TCalKitEditForm::InitialHeight);
     window->move(CascadePosition(static_cast<int>(FArea.subWindowList().size()) - 1));

@@ -643,3 +643,28 @@ TEST_F(MainFormTest, SaveAllAndCloseAllVisitEveryKit)
     EXPECT_EQ(askedFor.size(), 2);
     EXPECT_EQ(form.KitWindows().Count(), 1);
 }
+
+TEST_F(MainFormTest, UndoKeyInACellEditorUndoesTheKitsTyping)
+{
+    TMainForm& form = Start();
+    TCalKitEditForm& editor = Active();
+    TDataGrid& grid = editor.StandardsPage().Grid();
+    ASSERT_TRUE(grid.SetCurrentCell(2, 1));
+    ASSERT_TRUE(grid.SetCurrentText(QStringLiteral("Open")));
+    grid.EndEdit();
+    ASSERT_TRUE(grid.SetCurrentCell(8, 1));
+    grid.setFocus();
+    TypeKeys(grid, QStringLiteral("12"));
+    ASSERT_TRUE(grid.IsEditing());
+    ASSERT_EQ(editor.Kit().Standard(1).OffsetDelay(), 12);
+    QApplication::processEvents();  // the commands' states follow the typing
+    ASSERT_TRUE(form.Actions().EditUndo->isEnabled());
+    ASSERT_EQ(form.Actions().EditUndo->text(), "Undo typing");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor.Kit().Standard(1).OffsetDelay(), 0);
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(grid.CellText(8, 1), "0");
+    EXPECT_EQ(grid.CurrentColumn(), 8);
+    EXPECT_EQ(editor.Kit().Standard(1).StdType(), TStdType::Open) << "only the typing step goes";
+}
