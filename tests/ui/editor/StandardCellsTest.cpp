@@ -53,14 +53,6 @@ TEST(StandardCellsTest, NumericCellTextIsBlankALoneMinusOrANumber)
 TEST(StandardCellsTest, OnlyTheColumnsOfTheStandardsTypeShowText)
 {
     TCalKit kit(Model("8753D/E"));
-    TStandard& none = kit.Standard(3);
-    none.SetStdType(TStdType::None);
-    none.SetLabel("KEPT");
-    EXPECT_EQ(Shown(none, 3, 1), "#3");
-    EXPECT_EQ(Shown(none, 3, 2), "");
-    for (int column = 3; column <= 14; ++column)
-        EXPECT_FALSE(StandardCellText(none, 3, column, '.').has_value()) << column;
-
     // An 8753D/E short has no inductance: its coefficient columns stay blank.
     TStandard& shortStd = kit.Standard(1);
     shortStd.SetStdType(TStdType::Short);
@@ -77,27 +69,6 @@ TEST(StandardCellsTest, OnlyTheColumnsOfTheStandardsTypeShowText)
     short8510.SetC0(5.25);
     EXPECT_EQ(Shown(short8510, 1, 3), "5.25");
     EXPECT_EQ(Shown(short8510, 1, 7), "<n/a>");
-}
-
-TEST(StandardCellsTest, ColumnThreeIsTheTerminalImpedanceOfAnArbitraryImpedance)
-{
-    TCalKit kit(Model("8753D/E"));
-    TStandard& standard = kit.Standard(5);
-    standard.SetStdType(TStdType::Open);
-    ASSERT_TRUE(ApplyStandardCell(standard, 3, "42", "", '.'));
-    EXPECT_EQ(standard.C0(), 42);
-    EXPECT_EQ(Shown(standard, 5, 3), "42");
-
-    ASSERT_TRUE(ApplyStandardCell(standard, 2, "arbi imp", "", '.'));
-    ASSERT_EQ(standard.StdType(), TStdType::ArbiZ);
-    ASSERT_TRUE(ApplyStandardCell(standard, 3, "75", "", '.'));
-    EXPECT_EQ(standard.TermZ(), 75);
-    EXPECT_EQ(standard.C0(), 42) << "C0 stays as it was";
-    EXPECT_EQ(Shown(standard, 5, 3), "75");
-
-    // The terminal impedance has its own limit.
-    ApplyStandardCell(standard, 3, "1e9", "", '.');
-    EXPECT_EQ(standard.TermZ(), Model("8753D/E").MaxTermZ);
 }
 
 TEST(StandardCellsTest, TypedTextIsStoredThroughTheSettersAndClamped)
@@ -133,6 +104,11 @@ TEST(StandardCellsTest, TypedTextIsStoredThroughTheSettersAndClamped)
     EXPECT_EQ(standard.Medium(), TMedium::Coax);
     EXPECT_TRUE(ApplyStandardCell(standard, 2, "resistor", "", '.'));
     EXPECT_EQ(standard.StdType(), TStdType::None);
+
+    // An arbitrary impedance's terminal impedance has its own limit.
+    ASSERT_TRUE(ApplyStandardCell(standard, 2, "arbi imp", "", '.'));
+    EXPECT_TRUE(ApplyStandardCell(standard, 3, "1e9", "", '.'));
+    EXPECT_EQ(standard.TermZ(), vna.MaxTermZ);
 
     // Labels are cut to the model's length.
     EXPECT_TRUE(ApplyStandardCell(standard, 14, "A VERY LONG LABEL", "", '.'));

@@ -20,7 +20,7 @@
 inline std::shared_ptr<bool> WhenModal(std::function<void(QWidget&)> answer)
 {
     auto came = std::make_shared<bool>(false);
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(QCoreApplication::instance());
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     QObject::connect(poll, &QTimer::timeout, [poll, answer, came, started] {
