@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -531,6 +532,14 @@ TEST_F(MainFormTest, StoredModelOutOfRangeSelectsTheFirstEntry)
     EXPECT_FALSE(Active().StatusText().isEmpty());
     form.UpdateStatusText(QStringLiteral("Busy"));
     EXPECT_EQ(form.MainStatusBar().PanelText(0), "Busy");
+
+    // The long hint of what the mouse points at goes first, while there is one.
+    QStatusTipEvent pointed(form.Actions().FileSave->statusTip());
+    QApplication::sendEvent(&form, &pointed);
+    EXPECT_EQ(form.MainStatusBar().PanelText(0), "Save the active cal kit to disk");
+    QStatusTipEvent left{QString()};
+    QApplication::sendEvent(&form, &left);
+    EXPECT_EQ(form.MainStatusBar().PanelText(0), Active().StatusText());
 }
 
 TEST_F(MainFormTest, DiskFilesGoThroughTheSelectedModel)
