@@ -155,18 +155,10 @@ void ApplyGpibOption(TCommandLine& commandLine, const QCommandLineOption& option
     const int count = static_cast<int>(vna.GpibOptions.size());
     if (count == 0)
         commandLine.FailUsage(QStringLiteral("The model %1 has no GPIB options.").arg(FromLatin1(vna.ModelName)));
-    if (number < 1 || number > count) {
-        QString choices;
-        for (int i = 1; i <= count; ++i) {
-            QString caption = FromLatin1(TVna::OptionCaption(vna.GpibOptions[static_cast<std::size_t>(i - 1)]));
-            caption.remove(u'&');
-            choices += QStringLiteral("%1%2 %3").arg(i > 1 ? QStringLiteral(", ") : QString()).arg(i).arg(caption);
-        }
-        commandLine.FailUsage(QStringLiteral("The model %1 offers the GPIB options 1 to %2 (%3), not %4.")
+    if (number < 1 || number > count)
+        commandLine.FailUsage(QStringLiteral("The model %1 offers the GPIB options 1 to %2, not %3.")
                                   .arg(FromLatin1(vna.ModelName))
                                   .arg(count)
-                                  .arg(choices)
                                   .arg(number));
-    }
     vna.SelectOption(number);
 }
