@@ -10,6 +10,7 @@
 
 #include <gmock/gmock.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
