@@ -28,6 +28,12 @@ deps:
 
 configure:
 	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) > /dev/null
+	@# Qt's moc step keeps a timestamp that does not notice sources added to a target since the
+	@# last run; drop it whenever the target's source list is newer, so new headers get moc'd.
+	@for info in $$(find $(BUILD_DIR) -path '*_autogen.dir/AutogenInfo.json' 2>/dev/null); do \
+	  stamp=$$(dirname $$(dirname $$(dirname $$info)))/$$(basename $$(dirname $$info) .dir)/timestamp; \
+	  if [ -f "$$stamp" ] && [ "$$info" -nt "$$stamp" ]; then rm -f "$$stamp"; fi; \
+	done
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -1,0 +1,52 @@
+#include "ui/dialogs/GpibSettingsValues.h"
+
+#include "bus/GpibCardUnit.h"
+#include "kit/Utility.h"
+#include "ui/components/RegistrySettings.h"
+
+namespace {
+
+const QString DefaultDriver = QStringLiteral("0");
+const QString DefaultOutOfRange = QStringLiteral("-1");
+
+// A stored decimal integer; anything else, an overflow included, gives fallback.
+int StoredInt(const QString& text, int fallback)
+{
+    std::int32_t value = 0;
+    return TryParseInt(text.toLatin1().toStdString(), value) ? value : fallback;
+}
+
+} // namespace
+
+TGpibCard& RestoreGpibSettings(const TGpibSettingsValues& stored)
+{
+    return ChooseStartupGpibCard(StoredInt(stored.GpibCard, gdNI), StoredInt(stored.BoardNumber, -1),
+                                 StoredInt(stored.VnaAddress, -1));
+}
+
+std::optional<TGpibSettingsValues> GpibSettingsToStore()
+{
+    if (CurrentGpibCard == nullptr || CurrentGpibCard->Driver() == gdNone)
+        return std::nullopt;
+    return TGpibSettingsValues{QString::number(static_cast<int>(CurrentGpibCard->Driver())),
+                               QString::number(CurrentGpibCard->Board()),
+                               QString::number(CurrentGpibCard->Address())};
+}
+
+TGpibCard& RestoreGpibSettings(const TRegistrySettings& settings)
+{
+    return RestoreGpibSettings(TGpibSettingsValues{
+        settings.ReadValue(GpibSubKey, GpibCardValue, DefaultDriver),
+        settings.ReadValue(GpibSubKey, BoardNumberValue, DefaultOutOfRange),
+        settings.ReadValue(GpibSubKey, VnaAddressValue, DefaultOutOfRange)});
+}
+
+void StoreGpibSettings(TRegistrySettings& settings)
+{
+    const std::optional<TGpibSettingsValues> values = GpibSettingsToStore();
+    if (!values)
+        return;
+    settings.WriteValue(GpibSubKey, GpibCardValue, values->GpibCard);
+    settings.WriteValue(GpibSubKey, BoardNumberValue, values->BoardNumber);
+    settings.WriteValue(GpibSubKey, VnaAddressValue, values->VnaAddress);
+}

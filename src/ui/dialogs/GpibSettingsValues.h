@@ -1,0 +1,41 @@
+// The three stored values of the current GPIB card, "GpibCard", "BoardNumber" and
+// "VnaAddress" in the sub-key "GPIB" of the program's settings: the current card is restored
+// from them when the main window is first shown, and they are written when it closes.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class TGpibCard;
+class TRegistrySettings;
+
+// The stored texts, each a decimal integer.
+struct TGpibSettingsValues {
+    QString GpibCard;
+    QString BoardNumber;
+    QString VnaAddress;
+
+    bool operator==(const TGpibSettingsValues&) const = default;
+};
+
+inline const QString GpibSubKey = QStringLiteral("GPIB");
+inline const QString GpibCardValue = QStringLiteral("GpibCard");
+inline const QString BoardNumberValue = QStringLiteral("BoardNumber");
+inline const QString VnaAddressValue = QStringLiteral("VnaAddress");
+
+// Makes the current card from the stored texts. Each text is read as a decimal integer with
+// blanks around it; a text that is no integer counts as its default (driver 0, board and
+// address -1, which lie outside every range). A driver outside 0..2 counts as 0; a card whose
+// library is not bound gives way to the first bound card; the board is taken only within
+// that card's range, the address only within 0..30; otherwise the card keeps its own values.
+// The cards must have been created.
+TGpibCard& RestoreGpibSettings(const TGpibSettingsValues& stored);
+
+// The texts to store for the current card; none while the no-bus card (or no card at all) is
+// current, so that the values stored before stay as they were.
+std::optional<TGpibSettingsValues> GpibSettingsToStore();
+
+// The same through the program's settings store, whose sub-keys must include "GPIB". A
+// missing value reads as its default ("0" for the driver, "-1" for board and address).
+TGpibCard& RestoreGpibSettings(const TRegistrySettings& settings);
+void StoreGpibSettings(TRegistrySettings& settings);
