@@ -8,8 +8,6 @@
 #include "bus/NI_gpib.h"
 #include "kit/Utility.h"
 
-#include <exception>
-
 namespace {
 
 // A whole number given with option; wrong usage when it is none.
@@ -22,11 +20,6 @@ int RequireNumber(TCommandLine& commandLine, const QCommandLineOption& option)
         commandLine.FailUsage(
             QStringLiteral("--%1 takes a whole number, not \"%2\".").arg(option.names().constFirst(), text));
     return value;
-}
-
-bool IsSet(TCommandLine& commandLine, const QCommandLineOption& option)
-{
-    return commandLine.Parser().isSet(option);
 }
 
 TGpibDriver RequireDriver(TCommandLine& commandLine, const QCommandLineOption& option)
@@ -72,11 +65,11 @@ TCardOptions::TCardOptions(TCommandLine& commandLine)
 TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& options)
 {
     // Read every option before anything touches the bus, so that wrong usage changes nothing.
-    const bool explicitCard = IsSet(commandLine, options.Card);
+    const bool explicitCard = commandLine.Parser().isSet(options.Card);
     const TGpibDriver driver = explicitCard ? RequireDriver(commandLine, options.Card) : gdNI;
-    const bool board = IsSet(commandLine, options.Board);
+    const bool board = commandLine.Parser().isSet(options.Board);
     const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
-    const bool address = IsSet(commandLine, options.Address);
+    const bool address = commandLine.Parser().isSet(options.Address);
     const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
 
     CreateGpibCards();
@@ -96,7 +89,7 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
     if (address)
         card_->SetAddress(addressNumber);
 
-    logging_ = IsSet(commandLine, options.Log);
+    logging_ = commandLine.Parser().isSet(options.Log);
     if (logging_) {
         SetGpibLogSink([this](const std::string& line) { log_.push_back(line); });
         LogGpib = true;
@@ -149,7 +142,7 @@ QCommandLineOption GpibOptionOption()
 
 void ApplyGpibOption(TCommandLine& commandLine, const QCommandLineOption& option, TVna& vna)
 {
-    if (!IsSet(commandLine, option))
+    if (!commandLine.Parser().isSet(option))
         return;
     const int number = RequireNumber(commandLine, option);
     const int count = static_cast<int>(vna.GpibOptions.size());
