@@ -11,7 +11,7 @@ std::optional<std::string> SimInterpreter::Execute(std::string_view message)
 {
     BeginMessage();
     std::optional<std::string> replies;
-    for (const std::string& command : SplitCommands(message, QuoteChars())) {
+    for (const std::string& command : SplitCommands(message, QuoteChars(), DoublesQuotes())) {
         try {
             if (const std::optional<std::string> reply = Run(command))
                 replies = replies ? *replies + ";" + *reply : *reply;

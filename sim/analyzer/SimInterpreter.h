@@ -37,6 +37,8 @@ public:
 protected:
     // The characters that quote a string parameter.
     virtual std::string_view QuoteChars() const = 0;
+    // Two quotes in a row inside a string stand for one (the IEEE 488.2 string rule).
+    virtual bool DoublesQuotes() const { return false; }
     // Called before the first command of each message.
     virtual void BeginMessage() {}
     // Carries out one command (upper case outside its strings, trimmed); returns the reply

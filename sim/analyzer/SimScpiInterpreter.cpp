@@ -266,7 +266,7 @@ void SimScpiInterpreter::AddText(const std::string& pattern, std::function<std::
         pattern,
         [this, field](const Call& c) {
             RequireParameter(c.parameters, c.command);
-            const std::optional<std::string> text = ParseQuoted(c.parameters, QuoteChars());
+            const std::optional<std::string> text = ParseQuoted(c.parameters, QuoteChars(), DoublesQuotes());
             if (!text)
                 Fail(kDataTypeError, c.command);
             field() = *text;

@@ -19,6 +19,7 @@ public:
 
 protected:
     std::string_view QuoteChars() const override { return "\"'"; }
+    bool DoublesQuotes() const override { return true; }
     void BeginMessage() override { path_.clear(); }
     std::optional<std::string> Run(const std::string& command) override;
 

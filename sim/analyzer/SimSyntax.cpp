@@ -108,7 +108,7 @@ std::string UpperAscii(std::string_view text)
     return result;
 }
 
-std::vector<std::string> SplitCommands(std::string_view message, std::string_view quoteChars)
+std::vector<std::string> SplitCommands(std::string_view message, std::string_view quoteChars, bool doubledQuotes)
 {
     std::vector<std::string> commands;
     std::string current;
@@ -117,7 +117,9 @@ std::vector<std::string> SplitCommands(std::string_view message, std::string_vie
         const char c = message[i];
         if (openQuote != 0) {
             current += c;
-            if (c == openQuote && EndsCommand(message, i + 1))
+            if (doubledQuotes && c == openQuote && i + 1 < message.size() && message[i + 1] == openQuote)
+                current += message[++i];
+            else if (c == openQuote && EndsCommand(message, i + 1))
                 openQuote = 0;
         } else if (c == ';') {
             AddCommand(commands, current);
@@ -186,12 +188,21 @@ std::optional<std::vector<int>> ParseIntegerList(std::string_view text)
     }
 }
 
-std::optional<std::string> ParseQuoted(std::string_view text, std::string_view quoteChars)
+std::optional<std::string> ParseQuoted(std::string_view text, std::string_view quoteChars, bool doubledQuotes)
 {
     const std::string t = TrimBlanks(text);
     if (t.size() < 2 || quoteChars.find(t.front()) == std::string_view::npos || t.back() != t.front())
         return std::nullopt;
-    return t.substr(1, t.size() - 2);
+    const std::string inside = t.substr(1, t.size() - 2);
+    if (!doubledQuotes)
+        return inside;
+    std::string unquoted;
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        unquoted += inside[i];
+        if (inside[i] == t.front() && i + 1 < inside.size() && inside[i + 1] == t.front())
+            ++i;
+    }
+    return unquoted;
 }
 
 std::string FormatScientific(double value)

@@ -8,6 +8,11 @@ class T8510Family : public TLegacy {
     friend class TVna;
 
 public:
+    // Both transfers begin with the selected option's command, which picks the instrument's
+    // user cal-kit slot. The download sends every class; the upload reads the standards' types,
+    // load types and values and the kit-wide values, but no labels or classes.
+    void DownloadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    void UploadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
     // The 1426-byte "CK_" disk file.
     void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
     void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;

@@ -8,6 +8,13 @@ class T8753Family : public TLegacy {
     friend class TVna;
 
 public:
+    // The kit in mnemonic commands, between clearing the analyzer's queued errors and a final
+    // status check that raises EGpibException when the analyzer reports an error. Only the
+    // classes of the kit's calibration type go over.
+    void DownloadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    // The standards' types and values and the kit-wide values; labels, classes and load types
+    // other than Fixed cannot be read. Ends with the same status check.
+    void UploadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
     // The 716-byte ".ck" disk file.
     void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
     void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;

@@ -1,6 +1,7 @@
 #include "analyzers/Legacy.h"
 
 #include "analyzers/ModelSetup.h"
+#include "analyzers/Replies.h"
 
 TLegacy::TLegacy()
 {
@@ -42,4 +43,9 @@ void TLegacy::AfterConstruction()
     for (int column = 2; column <= 8; ++column)
         ClassHints[column - 2] = numberHint;
     ClassHints[9 - 2] = "Standard Class Label (10 characters max)";
+}
+
+std::string TLegacy::Identify(TGpibCard& card)
+{
+    return Query(card, "OUTPIDEN;");
 }

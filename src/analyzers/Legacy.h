@@ -7,6 +7,10 @@
 class TLegacy : public TVna {
     friend class TVna;
 
+public:
+    // Writes "OUTPIDEN;" and returns the reply unchanged.
+    std::string Identify(TGpibCard& card) override;
+
 protected:
     TLegacy();
     // Step counts and class-grid hints follow the final number of standards.

@@ -1,6 +1,7 @@
 #include "analyzers/Pna.h"
 
 #include "analyzers/ModelSetup.h"
+#include "analyzers/Replies.h"
 
 TPna::TPna()
 {
@@ -60,6 +61,11 @@ TPna::TPna()
     GpibOptions = {"User Defined &7=sel 7", "User Defined &8=sel 8", "User Defined &9=sel 9",
                    "User Defined &10=sel 10"};
     SelectedOption = 4;
+}
+
+std::string TPna::Identify(TGpibCard& card)
+{
+    return Query(card, "*IDN?");
 }
 
 void TPna::WriteDiskFile(TCalKit&, const std::string&) {}

@@ -7,6 +7,14 @@ class TPna : public TVna {
     friend class TVna;
 
 public:
+    // Writes the kit into the user-defined kit slot of the selected GPIB option; reads no reply.
+    void DownloadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    // Reads every standard, every class's standard list, the kit's name and system impedance
+    // of the kit the analyzer has selected. Class labels are not read.
+    void UploadKit(TCalKit& kit, TGpibCard& card, const TProgressProc& progress) override;
+    // Writes "*IDN?" and returns the reply unchanged.
+    std::string Identify(TGpibCard& card) override;
+
     // The PNA has no disk-file format: both operations leave the kit and the disk alone.
     void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
     void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;

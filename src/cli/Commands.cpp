@@ -7,6 +7,9 @@ const TCliCommand* const CommandTable[] = {
     &DescribeCommand,
     &ExportCommand,
     &ConvertCommand,
+    &IdentifyCommand,
+    &SendCommand,
+    &ReadCommand,
 };
 
 } // namespace

@@ -19,6 +19,9 @@ extern const TCliCommand ModelsCommand;
 extern const TCliCommand DescribeCommand;
 extern const TCliCommand ExportCommand;
 extern const TCliCommand ConvertCommand;
+extern const TCliCommand IdentifyCommand;
+extern const TCliCommand SendCommand;
+extern const TCliCommand ReadCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 

@@ -121,3 +121,21 @@ TEST(PnaAnalyzer, StandingErrorIsReportedButNotClearedByCls)
     EXPECT_EQ(Ask(vna, "SYST:ERR?"), "-310,\"System error\"");
     EXPECT_EQ(Ask(vna, "SYST:ERR?"), "-310,\"System error\"");
 }
+
+TEST(PnaAnalyzer, DoubledQuotesInAStringStandForOneQuote)
+{
+    SimAnalyzer vna("PNA");
+    vna.Write(kKit + "stan 1");
+    // A doubled quote before a blank and ';' neither ends the string nor the command.
+    vna.Write(kStan + "label 'it''s ;*RST'");
+    EXPECT_EQ(Ask(vna, kStan + "label?"), "\"it's ;*RST\"");
+    vna.Write(kKit + "name ''''");
+    EXPECT_EQ(Ask(vna, kKit + "name?"), "\"'\"");
+    vna.Write(kKit + "name \"say \"\"hi\"\"\"");
+    EXPECT_EQ(Ask(vna, kKit + "name?"), "\"say \"hi\"\"");
+    // The other quote inside a string is an ordinary character.
+    vna.Write(kStan + "label 'a\"b'");
+    EXPECT_EQ(Ask(vna, kStan + "label?"), "\"a\"b\"");
+    EXPECT_EQ(Ask(vna, "SYST:ERR?"), "+0,\"No error\"");
+    EXPECT_EQ(Std(vna, 1, "type?"), "NONE");
+}

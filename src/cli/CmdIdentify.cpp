@@ -1,0 +1,35 @@
+// tessaly-kit identify [--model M] [card options]: the analyzer's identification, asked the
+// way the model's command set asks ("*IDN?" on the PNA models, "OUTPIDEN;" on the others).
+#include "CardOptions.h"
+#include "CliSupport.h"
+#include "Commands.h"
+#include "analyzers/Vna.h"
+
+namespace {
+
+int RunIdentify(const TCliCommand& self, const QStringList& arguments)
+{
+    TCommandLine commandLine(self, QStringLiteral("Asks the analyzer for its identification and prints the reply."));
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"), QStringLiteral("the model whose query is used (default: catalogue entry 0, the PNA)"),
+        QStringLiteral("M"));
+    commandLine.Parser().addOption(modelOption);
+    const TCardOptions cardOptions(commandLine);
+    if (!commandLine.Parse(arguments, 0, 0))
+        return ExitSuccess;
+
+    TVna& vna = commandLine.Parser().isSet(modelOption)
+                    ? commandLine.RequireModel(commandLine.Parser().value(modelOption))
+                    : *Vnas().front();
+    TCardSession session(commandLine, cardOptions);
+    return session.WithLog([&] {
+        std::string reply;
+        session.Transfer([&](TGpibCard& card) { reply = vna.Identify(card); });
+        WriteOut(FromLatin1(reply) + u'\n');
+        return static_cast<int>(ExitSuccess);
+    });
+}
+
+} // namespace
+
+const TCliCommand IdentifyCommand{"identify", "", "the analyzer's identification reply", &RunIdentify};

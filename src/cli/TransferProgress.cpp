@@ -1,0 +1,77 @@
+#include "TransferProgress.h"
+
+#include "CliSupport.h"
+#include "kit/Utility.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+volatile std::sig_atomic_t Interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    Interrupted = 1;
+    // The next Ctrl-C is not caught: it ends the program the usual way.
+    std::signal(SIGINT, SIG_DFL);
+}
+
+bool StandardErrorIsTerminal()
+{
+#if defined(_WIN32)
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
+
+constexpr int BarWidth = 40;
+
+} // namespace
+
+TTransferProgress::TTransferProgress(const QString& caption, int steps)
+    : caption_(caption), steps_(std::max(steps, 1)), visible_(StandardErrorIsTerminal())
+{
+    Interrupted = 0;
+    previousHandler_ = std::signal(SIGINT, OnInterrupt);
+    if (previousHandler_ == SIG_ERR)
+        previousHandler_ = SIG_DFL;
+    Draw();
+}
+
+TTransferProgress::~TTransferProgress()
+{
+    std::signal(SIGINT, previousHandler_);
+    if (visible_)
+        WriteError(QStringLiteral("\n"));
+}
+
+TProgressProc TTransferProgress::Procedure()
+{
+    return [this] { Step(); };
+}
+
+void TTransferProgress::Step()
+{
+    done_ = std::min(done_ + 1, steps_);
+    Draw();
+    if (Interrupted != 0)
+        throw EUserAbort();
+}
+
+void TTransferProgress::Draw() const
+{
+    if (!visible_)
+        return;
+    const int filled = done_ * BarWidth / steps_;
+    const QString bar = QString(filled, u'#') + QString(BarWidth - filled, u'.');
+    WriteError(QStringLiteral("\r%1 [%2] %3%").arg(caption_, bar).arg(done_ * 100 / steps_, 3));
+}
