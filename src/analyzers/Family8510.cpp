@@ -1,5 +1,6 @@
 #include "analyzers/Family8510.h"
 
+#include "analyzers/DiskFile8510.h"
 #include "analyzers/ModelSetup.h"
 
 T8510Family::T8510Family()
@@ -21,6 +22,16 @@ T8510Family::T8510Family()
     // The instrument's two user cal-kit slots.
     GpibOptions = {"Cal Kit &1=MODI1;", "Cal Kit &2=MODI2;"};
     SelectedOption = 2;
+}
+
+void T8510Family::WriteDiskFile(TCalKit& kit, const std::string& fileName)
+{
+    WriteDiskFile8510(kit, *this, fileName);
+}
+
+void T8510Family::ReadDiskFile(TCalKit& kit, const std::string& fileName)
+{
+    ReadDiskFile8510(kit, *this, fileName);
 }
 
 T8510A::T8510A()

@@ -7,6 +7,11 @@
 class T8510Family : public TLegacy {
     friend class TVna;
 
+public:
+    // The 1426-byte "CK_" disk file.
+    void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
+    void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;
+
 protected:
     T8510Family();
 };

@@ -1,5 +1,7 @@
 #include "analyzers/Family8753.h"
 
+#include "analyzers/DiskFile8753.h"
+
 T8753Family::T8753Family()
 {
     NumStandards = 8;
@@ -31,6 +33,16 @@ T8753Family::T8753Family()
                  {{"Response", 45, "RESP", "Response"}, {"Response & Isolation", 50, "RESI", "Response"}});
     SetLoadTypeHint(*this, TStdType::Load, LoadTypeHintFixedSliding);
     SetLoadTypeHint(*this, TStdType::ArbiZ, LoadTypeHintFixedSliding);
+}
+
+void T8753Family::WriteDiskFile(TCalKit& kit, const std::string& fileName)
+{
+    WriteDiskFile8753(kit, *this, fileName);
+}
+
+void T8753Family::ReadDiskFile(TCalKit& kit, const std::string& fileName)
+{
+    ReadDiskFile8753(kit, *this, fileName);
 }
 
 void T8753Family::SetLeafValues(const TLeafValues& leaf)

@@ -7,6 +7,11 @@
 class T8753Family : public TLegacy {
     friend class TVna;
 
+public:
+    // The 716-byte ".ck" disk file.
+    void WriteDiskFile(TCalKit& kit, const std::string& fileName) override;
+    void ReadDiskFile(TCalKit& kit, const std::string& fileName) override;
+
 protected:
     T8753Family();
 

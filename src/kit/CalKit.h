@@ -79,6 +79,10 @@ public:
     int DownloadSteps() const;
     int UploadSteps() const;
 
+    // Clears lines and fills them with the kit's text export: header, the model's standards,
+    // the model's classes and the kit properties.
+    void WriteText(TStringList& lines, char delimiter) const;
+
 private:
     // The number of records 1..count that a model's count names, kept inside the kit.
     static int UsedRecords(int modelCount);

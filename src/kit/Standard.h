@@ -98,6 +98,11 @@ public:
     bool PasteFromClipboard(const TRowClipboard& clipboard);
     void Cut(TRowClipboard& clipboard);
 
+    // The row of the text export: the type's name; for other types than None the four
+    // coefficient columns (the terminal impedance first for ArbiZ, empty for Load and Thru),
+    // load type, offset delay, offset Z0, offset loss, frequencies, medium and label.
+    std::string AsText(char delimiter) const;
+
 private:
     const TVna& Model() const;
     double ClampCoefficient(double value) const;

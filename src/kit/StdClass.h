@@ -55,6 +55,10 @@ public:
     bool PasteFromClipboard(const TRowClipboard& clipboard);
     void Cut(TRowClipboard& clipboard);
 
+    // The row of the text export: positions 1 to 7 (empty for 0), each followed by the
+    // delimiter, then the label.
+    std::string AsText(char delimiter) const;
+
 private:
     const TVna& Model() const;
 
