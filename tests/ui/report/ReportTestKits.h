@@ -1,11 +1,12 @@
-// The texts the editor's grids would show for a kit, as the report reads them, so the report
-// can be drawn without an editor window.
+// The texts the editor's grids show for a kit, as the report reads them, so the report can be
+// drawn without an editor window.
 #pragma once
 
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 #include "kit/LocaleFormat.h"
 #include "ui/editor/KitReport.h"
+#include "ui/editor/StandardCells.h"
 
 #include <QString>
 
@@ -21,27 +22,10 @@ inline TReportTexts ReportTextsOf(const TCalKit& kit)
     for (const std::string& heading : vna.ColumnHeadings)
         texts.Standards.Headings.append(Latin1(heading));
     for (int n = 1; n <= vna.NumStandards; ++n) {
-        const TStandard& s = kit.Standard(n);
-        const TColumnSet columns = vna.GetStdColumns(s.StdType());
-        const auto cell = [&](int column, const std::string& text) {
-            return columns.Contains(column) ? Latin1(text) : QString();
-        };
-        const auto number = [&](int column, double value) { return cell(column, FormatNumber(value)); };
-        const std::size_t type = static_cast<std::size_t>(s.StdType());
-        QStringList row{QStringLiteral("#%1").arg(n),
-                        s.StdType() == TStdType::None ? QString() : Latin1(vna.StdTypeNames.at(type)),
-                        number(3, s.StdType() == TStdType::ArbiZ ? s.TermZ() : s.C0()),
-                        number(4, s.C1()),
-                        number(5, s.C2()),
-                        number(6, s.C3()),
-                        cell(7, vna.LoadTypeNames.at(static_cast<std::size_t>(s.LoadType()))),
-                        number(8, s.OffsetDelay()),
-                        number(9, s.OffsetZ0()),
-                        number(10, s.OffsetLoss()),
-                        number(11, s.MinFreq()),
-                        number(12, s.MaxFreq()),
-                        cell(13, vna.MediumNames.at(static_cast<std::size_t>(s.Medium()))),
-                        cell(14, s.Label())};
+        QStringList row;
+        for (int column = 1; column <= StdColumn::Count; ++column)
+            row.append(Latin1(StandardCellText(kit.Standard(n), n, column, LocaleFormat().DecimalSeparator)
+                                  .value_or(std::string())));
         texts.Standards.Rows.push_back(row);
     }
 
