@@ -8,6 +8,13 @@
 #include <QWidget>
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 // A message between two starts: a 32-bit length, then the payload: magic, version, names.
@@ -100,6 +107,10 @@ bool TSingleInstance::HandOver(const QStringList& fileNames, int timeoutMs)
     socket.connectToServer(FServerName);
     if (!socket.waitForConnected(timeoutMs))
         return false;
+#ifdef Q_OS_WIN
+    // This start is the foreground process; let the running instance take the foreground.
+    AllowSetForegroundWindow(ASFW_ANY);
+#endif
     socket.write(Encode(fileNames));
     QElapsedTimer clock;
     clock.start();

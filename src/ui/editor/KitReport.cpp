@@ -10,9 +10,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QRegularExpression>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -140,6 +142,12 @@ QString DescriptionLine(const std::string& description)
 }
 
 }  // namespace
+
+double ScreenDotsPerInch()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
 
 TReportTable ReadReportTable(const TDataGrid& grid)
 {

@@ -33,6 +33,10 @@ struct TReportTexts {
     QString TrlSetRef;
 };
 
+// The resolution the report is drawn at: the primary screen's logical dots per inch (96
+// without a screen).
+double ScreenDotsPerInch();
+
 // Draws the report of kit into a picture of 7 x 9.5 inches at dotsPerInch (the screen's
 // logical resolution): its bounding rectangle is (0, 0, W, H) in those pixels. The kit gives
 // the label, date, description, impedances and model; texts give the table cells.

@@ -108,6 +108,11 @@ TEST(ReportLayoutTest, LengthsAtScreenResolution)
     EXPECT_LT(big.SecondSettingsTop() + big.RowHeight(), big.Height());
 }
 
+TEST(ReportLayoutTest, ScreenResolutionOfTheTests)
+{
+    EXPECT_DOUBLE_EQ(ScreenDotsPerInch(), 96);  // the offscreen screen the report tests rely on
+}
+
 TEST(ReportLayoutTest, HalvesGoToTheEvenNeighbour)
 {
     EXPECT_EQ(TReportLayout(45, 8, 8).Px(0.5), 22);   // 22.5
