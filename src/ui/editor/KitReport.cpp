@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
