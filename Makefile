@@ -73,3 +73,11 @@ fuzz-ci:
 
 clean:
 	rm -rf build build-asan build-fuzz
+
+# The README's picture of the program: the main window with two kits open, drawn on a
+# virtual screen and kept as docs/screenshot.png.
+.PHONY: screenshots
+screenshots: deps build
+	@mkdir -p docs
+	@xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD_DIR)/bin/tessaly-screenshot docs/screenshot.png
+	@echo "docs/screenshot.png"

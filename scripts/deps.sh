@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-qpa-plugins
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils fonts-liberation2
 )
 
 missing=()

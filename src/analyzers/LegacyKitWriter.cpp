@@ -37,20 +37,13 @@ void TLegacyKitWriter::WriteStandards(const TProgressProc& progress)
 bool TLegacyKitWriter::WriteStandard(int number)
 {
     const TStandard& standard = kit_.Standard(number);
-    switch (standard.StdType()) {
-    case TStdType::Short:
-    case TStdType::Open:
-    case TStdType::Load:
-    case TStdType::Thru:
-    case TStdType::ArbiZ: break;
-    default: return false;
-    }
-    WriteTypeCommands("DEFS" + std::to_string(number) + "; ", standard);
+    if (!WriteTypeCommands("DEFS" + std::to_string(number) + "; ", standard))
+        return false;
     WriteOffsetsAndLabel(standard);
     return true;
 }
 
-void TLegacyKitWriter::WriteTypeCommands(const std::string& define, const TStandard& standard)
+bool TLegacyKitWriter::WriteTypeCommands(const std::string& define, const TStandard& standard)
 {
     const auto coefficients = [&](const char* letter) {
         const double values[] = {standard.C0(), standard.C1(), standard.C2(), standard.C3()};
@@ -62,22 +55,22 @@ void TLegacyKitWriter::WriteTypeCommands(const std::string& define, const TStand
         card_.Write(define + "STDTSHOR;");
         if (vna_.ShortHasInductance)
             coefficients("L");
-        break;
+        return true;
     case TStdType::Open:
         card_.Write(define + "STDTOPEN;");
         coefficients("C");
-        break;
+        return true;
     case TStdType::Load:
         card_.Write(define + "STDTLOAD;");
         card_.Write(LoadTypeWord(standard.LoadType(), dialect_.OffsetLoad));
-        break;
-    case TStdType::Thru: card_.Write(define + "STDTDELA;"); break;
+        return true;
+    case TStdType::Thru: card_.Write(define + "STDTDELA;"); return true;
     case TStdType::ArbiZ:
         card_.Write(define + "STDTARBI;");
         card_.Write(LoadTypeWord(standard.LoadType(), "OFFS;"));
         card_.Write("TERI " + FormatNumber(standard.TermZ()) + ";");
-        break;
-    case TStdType::None: break;
+        return true;
+    default: return false; // no type: nothing is sent
     }
 }
 

@@ -41,7 +41,8 @@ public:
 private:
     // False, with nothing written, for a standard without a type.
     bool WriteStandard(int number);
-    void WriteTypeCommands(const std::string& define, const TStandard& standard);
+    // The type's commands, starting with define; false, with nothing written, without a type.
+    bool WriteTypeCommands(const std::string& define, const TStandard& standard);
     void WriteOffsetsAndLabel(const TStandard& standard);
     void WriteClass(int number);
     std::string QuotedLabel(const std::string& mnemonic, const std::string& label) const;

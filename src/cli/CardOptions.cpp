@@ -9,8 +9,6 @@
 #include "bus/NetworkCard.h"
 #include "kit/Utility.h"
 
-#include <exception>
-
 namespace {
 
 // A whole number given with option; wrong usage when it is none.
@@ -23,11 +21,6 @@ int RequireNumber(TCommandLine& commandLine, const QCommandLineOption& option)
         commandLine.FailUsage(
             QStringLiteral("--%1 takes a whole number, not \"%2\".").arg(option.names().constFirst(), text));
     return value;
-}
-
-bool IsSet(TCommandLine& commandLine, const QCommandLineOption& option)
-{
-    return commandLine.Parser().isSet(option);
 }
 
 TGpibDriver RequireDriver(TCommandLine& commandLine, const QCommandLineOption& option)
@@ -98,11 +91,11 @@ TCardOptions::TCardOptions(TCommandLine& commandLine)
 TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& options)
 {
     // Read every option before anything touches the bus, so that wrong usage changes nothing.
-    const bool explicitCard = IsSet(commandLine, options.Card);
+    const bool explicitCard = commandLine.Parser().isSet(options.Card);
     const TGpibDriver driver = explicitCard ? RequireDriver(commandLine, options.Card) : gdNI;
-    const bool board = IsSet(commandLine, options.Board);
+    const bool board = commandLine.Parser().isSet(options.Board);
     const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
-    const bool address = IsSet(commandLine, options.Address);
+    const bool address = commandLine.Parser().isSet(options.Address);
     const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
     const bool host = IsSet(commandLine, options.Host);
     const std::string hostName = host ? ToLatin1(commandLine.Parser().value(options.Host)) : std::string();
@@ -137,7 +130,7 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
             network->SetPort(portNumber);
     }
 
-    logging_ = IsSet(commandLine, options.Log);
+    logging_ = commandLine.Parser().isSet(options.Log);
     if (logging_) {
         SetGpibLogSink([this](const std::string& line) { log_.push_back(line); });
         LogGpib = true;
@@ -190,24 +183,16 @@ QCommandLineOption GpibOptionOption()
 
 void ApplyGpibOption(TCommandLine& commandLine, const QCommandLineOption& option, TVna& vna)
 {
-    if (!IsSet(commandLine, option))
+    if (!commandLine.Parser().isSet(option))
         return;
     const int number = RequireNumber(commandLine, option);
     const int count = static_cast<int>(vna.GpibOptions.size());
     if (count == 0)
         commandLine.FailUsage(QStringLiteral("The model %1 has no GPIB options.").arg(FromLatin1(vna.ModelName)));
-    if (number < 1 || number > count) {
-        QString choices;
-        for (int i = 1; i <= count; ++i) {
-            QString caption = FromLatin1(TVna::OptionCaption(vna.GpibOptions[static_cast<std::size_t>(i - 1)]));
-            caption.remove(u'&');
-            choices += QStringLiteral("%1%2 %3").arg(i > 1 ? QStringLiteral(", ") : QString()).arg(i).arg(caption);
-        }
-        commandLine.FailUsage(QStringLiteral("The model %1 offers the GPIB options 1 to %2 (%3), not %4.")
+    if (number < 1 || number > count)
+        commandLine.FailUsage(QStringLiteral("The model %1 offers the GPIB options 1 to %2, not %3.")
                                   .arg(FromLatin1(vna.ModelName))
                                   .arg(count)
-                                  .arg(choices)
                                   .arg(number));
-    }
     vna.SelectOption(number);
 }

@@ -33,6 +33,12 @@ const TLocaleFormat& LocaleFormat()
 
 std::string FormatNumber(double value, char decimalSeparator)
 {
+    return FormatNumber(value, decimalSeparator, SignificantDigits);
+}
+
+std::string FormatNumber(double value, char decimalSeparator, int significantDigits)
+{
+    significantDigits = ClampInt(significantDigits, 1, 17);
     if (std::isnan(value))
         return "NAN";
     if (std::isinf(value))
@@ -40,9 +46,9 @@ std::string FormatNumber(double value, char decimalSeparator)
     if (value == 0)
         return "0";
 
-    // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits and its exponent.
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, std::fabs(value));
+    // d.dddde[+-]x: the value rounded to the significant digits and its exponent.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
     std::string digits;
     const char* p = buffer;
     for (; *p != 'e'; ++p)
@@ -53,7 +59,7 @@ std::string FormatNumber(double value, char decimalSeparator)
         digits.pop_back();
 
     std::string text = value < 0 ? "-" : "";
-    if (exponent < -4 || exponent >= SignificantDigits) {
+    if (exponent < -4 || exponent >= significantDigits) {
         text += digits.front();
         if (digits.size() > 1)
             text += decimalSeparator + digits.substr(1);

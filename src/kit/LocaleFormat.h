@@ -22,6 +22,9 @@ const TLocaleFormat& LocaleFormat();
 std::string FormatNumber(double value, char decimalSeparator);
 // With the installed decimal separator.
 std::string FormatNumber(double value);
+// The same general format with significantDigits (1 to 17) instead of 15, as the editor's
+// cells show numbers with 10.
+std::string FormatNumber(double value, char decimalSeparator, int significantDigits);
 
 // "Monday, August 1, 1998": English names, no leading zero on the day; empty for a value
 // that is no date of the years 100 to 9999.

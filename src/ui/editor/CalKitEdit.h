@@ -1,0 +1,109 @@
+// The kit editor: the child window in which one calibration kit is edited. It owns the kit
+// and its undo history, shows the kit on its pages, records every edit as an undoable step,
+// marks unsaved changes with a "*" after its title, and asks before a modified kit is closed.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "kit/UndoHistory.h"
+
+class QTabWidget;
+class TCalKit;
+class TEditorHost;
+class TEditorPage;
+class TStandardsPage;
+class TVna;
+
+class TCalKitEditForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int UndoSize = 40;
+    static constexpr int InitialWidth = 641;
+    static constexpr int InitialHeight = 470;
+    static constexpr int MinimumWidth = 240;
+    static constexpr int MinimumHeight = 180;
+
+    // A new kit on the host's selected model, shown on the standards page.
+    explicit TCalKitEditForm(TEditorHost& host, QWidget* parent = nullptr);
+    ~TCalKitEditForm() override;
+
+    TCalKit& Kit() const { return *FKit; }
+    // The kit file's path; empty until the kit was loaded from or saved to a kit file.
+    const QString& FileName() const { return FFileName; }
+    // The hint of the current cell, shown in the main window's status bar.
+    const QString& StatusText() const { return FStatusText; }
+    void SetStatusText(const QString& text);
+    // The text of the edited cell when its editing began, or after its last accepted change.
+    const QString& EditStartText() const { return FEditStartText; }
+    void SetEditStartText(const QString& text) { FEditStartText = text; }
+    TUndoHistory& UndoHistory() { return FUndoHistory; }
+    const TUndoHistory& UndoHistory() const { return FUndoHistory; }
+    QTabWidget& PageControl() const { return *FPageControl; }
+    TStandardsPage& StandardsPage() const { return *FStandardsPage; }
+
+    // Lays every page out for the kit's model.
+    void BuildPages();
+    // Revalidates the kit and shows its values again on every page.
+    void RefreshPages();
+    // The page with this widget was entered.
+    void TabSheetEnter(QWidget* page);
+    void ShowPage(TEditorPage& page);
+    // Makes vna the main window's selection; converts the kit to vna when it is on another
+    // model, as one undoable step "VNA selection", and lays the pages out again.
+    void ChangeVna(TVna& vna);
+    // Puts a whole-kit snapshot back (undo and redo of a model change).
+    void RestoreKit(const TCalKit& snapshot);
+    // The window became the active kit window.
+    void FormActivate();
+
+    // Records the change of one place's text as a "typing" step; consecutive changes of the
+    // same place merge until the typing flag is cleared. Nothing is recorded when the text
+    // did not change.
+    void RecordTyping(const QString& oldText, const QString& newText, int tag);
+    // Applies the text of a typing step to its place and shows the place.
+    void RestoreTyping(int tag, const QString& text);
+    void EditUndo();
+    void EditRedo();
+
+    // Kit files: ECannotOpenFile / ECorruptCalKit, ECannotSaveFile / EFileReadOnly.
+    void LoadKitFile(const QString& fileName);
+    void SaveKitFile(const QString& fileName);
+    // Text export with the delimiter: ECannotSaveFile / EFileReadOnly.
+    void ExportText(const QString& fileName, char delimiter);
+    // The analyzers' own disk files, through the kit's model. A read replaces the kit
+    // without an undoable step, so the kit counts as modified for good.
+    void ReadDiskFile(const QString& fileName);
+    void WriteDiskFile(const QString& fileName);
+
+    // The close question: true when the window may close (not modified, saved, or the user
+    // chose not to save).
+    bool CloseQuery();
+    // The window closes without asking (it has been asked already, or it never held a kit
+    // worth keeping).
+    void AgreeToClose() { FCloseAgreed = true; }
+
+    // The question's texts.
+    static QString CloseQuestionText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void UndoHistoryDirtyChange();
+    TEditorPage* PageOf(QWidget* widget) const;
+    void AddEmptyPage(const QString& name, int tag, const QString& caption, const QString& description);
+
+    TEditorHost& FHost;
+    std::unique_ptr<TCalKit> FKit;
+    TUndoHistory FUndoHistory;
+    QString FFileName;
+    QString FStatusText;
+    QString FEditStartText;
+    QTabWidget* FPageControl;
+    TStandardsPage* FStandardsPage;
+    std::vector<TEditorPage*> FPages;
+    bool FCloseAgreed = false;
+};

@@ -1,0 +1,39 @@
+// The help window: the list of topics with a filter on the left, the topic on the right, and
+// Contents, Back and Forward buttons.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+class QToolButton;
+class THelpTopics;
+
+class THelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit THelpWindow(const THelpTopics& topics, QWidget* parent = nullptr);
+
+    // Shows the topic (a file name of the topics) and brings the window to the front.
+    void ShowTopic(const QString& topic);
+    // Puts text into the filter of the topic list, as the user would type it.
+    void SetFilter(const QString& text);
+    // The topic on display; empty before the first one.
+    QString CurrentTopic() const;
+
+    QTextBrowser& Browser() const { return *FBrowser; }
+    QListWidget& TopicList() const { return *FList; }
+
+private:
+    void FilterTopics(const QString& text);
+    void SelectInList(const QString& topic);
+
+    const THelpTopics& FTopics;
+    QLineEdit* FFilter;
+    QListWidget* FList;
+    QTextBrowser* FBrowser;
+    QToolButton* FContents;
+    QToolButton* FBack;
+    QToolButton* FForward;
+};

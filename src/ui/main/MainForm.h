@@ -1,0 +1,103 @@
+// The program's main window: a frame for any number of kit windows, with the command set
+// (one action list for menu, toolbar and pop-up menu), the model selection, the status bar,
+// the recent files and the settings kept between runs.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "ui/editor/EditorHost.h"
+
+class QMenu;
+class TCalKitEditForm;
+class TFileCommands;
+class TFileDialogs;
+class TIdleNotifier;
+class TKitWindows;
+class TKitWorkspace;
+class TMainActions;
+class TMainStatusBar;
+class TRecentFileList;
+class TRegistrySettings;
+class TUserMsgForm;
+class TVna;
+class TVnaSelector;
+struct TMainMenus;
+
+class TMainForm : public QMainWindow, public TEditorHost {
+    Q_OBJECT
+public:
+    static constexpr int MinimumWidth = 620;
+    static constexpr int MinimumHeight = 440;
+    static constexpr int RecentFilesHelpContext = 3042;
+
+    // commandLine: the kit files to open at the first show.
+    explicit TMainForm(const QStringList& commandLine = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // TEditorHost. CurrentVna is catalogue entry 0 until the first show selects a model.
+    TVna& CurrentVna() const override;
+    void SetCurrentVna(TVna& vna) override;
+    void SaveEditor(TCalKitEditForm& editor) override;
+    void EditorStateChanged(TCalKitEditForm& editor) override;
+
+    // The model chosen in the "&VNA" menu or the model box (catalogue index, low 7 bits):
+    // it becomes the selected model and the active kit is converted to it.
+    void VnaSelect(int index);
+    // A non-empty text goes to status panel 0; an empty one shows the hint under the mouse,
+    // else the active kit's status text (not while a transfer or a dialog holds the window).
+    void UpdateStatusText(const QString& text);
+    // Enables the commands and names Undo and Redo as the active kit's history says.
+    void UpdateActions();
+
+    // Every kit window is made, and every kit file opened, here.
+    TCalKitEditForm* CreateKitWindow(const QString& name);
+    bool OpenKitFile(const QString& name);
+    TCalKitEditForm* ActiveEditor() const;
+
+    // The start-up work of the first show has run (files opened, else a new kit).
+    bool FirstShowDone() const { return FFirstShowDone; }
+
+    TMainActions& Actions() const { return *FActions; }
+    const TMainMenus& Menus() const { return *FMenus; }
+    TVnaSelector& VnaSelector() const;
+    TMainStatusBar& MainStatusBar() const { return *FStatusBar; }
+    TKitWorkspace& Workspace() const { return *FWorkspace; }
+    TKitWindows& KitWindows() const { return *FKitWindows; }
+    TFileCommands& FileCommands() const { return *FFileCommands; }
+    TRecentFileList& RecentFiles() const { return *FRecentFiles; }
+    TRegistrySettings& Settings() const { return *FSettings; }
+    TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
+    void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void OpenStartupKits();
+    void FormClose();
+    void ConnectActions();
+    void WindowMenuAboutToShow();
+    void ShowPopupMenu(const QPoint& globalPos);
+
+    QStringList FCommandLine;
+    TVna* FCurrentVna = nullptr;
+    QString FHint;
+    bool FFirstShowStarted = false;
+    bool FFirstShowDone = false;
+    TMainActions* FActions;
+    std::unique_ptr<TMainMenus> FMenus;
+    TMainStatusBar* FStatusBar;
+    TKitWorkspace* FWorkspace;
+    TKitWindows* FKitWindows;
+    TFileCommands* FFileCommands;
+    std::unique_ptr<TRegistrySettings> FSettings;
+    TRecentFileList* FRecentFiles;
+    TIdleNotifier* FIdle;
+    TUserMsgForm* FUserMsgForm;
+    QList<QAction*> FWindowListItems;
+};

@@ -1,0 +1,345 @@
+// The printed report read back primitive by primitive and as pixels at 96 dots per inch.
+#include "RecordingDevice.h"
+#include "ReportTestKits.h"
+
+#include "../../kit/SampleKits.h"
+#include "analyzers/Vna.h"
+#include "kit/CalKit.h"
+#include "kit/LocaleFormat.h"
+#include "ui/editor/KitReport.h"
+#include "ui/editor/ReportLayout.h"
+#include "ui/grid/DataGrid.h"
+#include "ui/grid/GridOwner.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+TVna& Model(const char* name)
+{
+    TVna* vna = FindVna(name);
+    if (vna == nullptr)
+        throw std::runtime_error(std::string("no model ") + name);
+    return *vna;
+}
+
+// Plays the picture onto a recording device of the report's size.
+struct TPlayedReport {
+    TPlayedReport(const TCalKit& kit, const TReportTexts& texts)
+        : Picture(RenderReport(kit, texts, 96)), Device(672, 912)
+    {
+        QPainter painter(&Device);
+        painter.drawPicture(0, 0, Picture);
+    }
+    TPlayedReport(const TCalKit& kit) : TPlayedReport(kit, ReportTextsOf(kit)) {}
+
+    const TRecordedText& Text(const QString& text) const
+    {
+        const TRecordedText* found = Device.Find(text);
+        if (found == nullptr)
+            throw std::runtime_error("not drawn: " + text.toStdString());
+        return *found;
+    }
+    // Every text whose top lies on line y.
+    QStringList TextsAt(double y) const
+    {
+        QStringList texts;
+        for (const TRecordedText& t : Device.Texts())
+            if (std::abs(t.Top() - y) < 0.01)
+                texts.append(t.Text);
+        return texts;
+    }
+    bool HasRect(const QRectF& rect) const
+    {
+        for (const QRectF& r : Device.Engine().Rects)
+            if (r == rect)
+                return true;
+        return false;
+    }
+    bool HasLine(const QLineF& line) const
+    {
+        for (const QLineF& l : Device.Engine().Lines)
+            if (l == line)
+                return true;
+        return false;
+    }
+
+    QPicture Picture;
+    TRecordingDevice Device;
+};
+
+class KitReportTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetLocaleFormat(TLocaleFormat{}); }
+};
+
+}  // namespace
+
+TEST(ReportLayoutTest, LengthsAtScreenResolution)
+{
+    const TReportLayout layout(96, 8, 15);
+    EXPECT_EQ(layout.Width(), 672);
+    EXPECT_EQ(layout.Height(), 912);
+    EXPECT_EQ(layout.RowHeight(), 17);
+    EXPECT_EQ(layout.DescriptionTop(), 26);
+    EXPECT_EQ(layout.StandardsTop(), 77);
+    EXPECT_EQ(layout.StandardsHeight(), 10 * 17);
+    EXPECT_EQ(layout.ClassesTop() - (layout.StandardsTop() + layout.StandardsHeight()), 38);
+    EXPECT_EQ(layout.ClassesHeight(), 17 * 17);
+    EXPECT_EQ(layout.SettingsTop(), layout.ClassesTop() + layout.ClassesHeight() + 19);
+    EXPECT_EQ(layout.SecondSettingsTop(), layout.SettingsTop() + 19);
+    EXPECT_EQ(layout.FontPixels(8), 11);
+    EXPECT_EQ(layout.FontPixels(10), 13);
+    EXPECT_EQ(layout.FontPixels(12), 16);
+
+    // Each column is rounded on its own; the standards columns add up to the width.
+    EXPECT_EQ(layout.StandardsColumnEdges(),
+              (std::vector<int>{0, 29, 87, 130, 173, 216, 259, 317, 365, 408, 451, 494, 537, 595, 672}));
+    EXPECT_EQ(layout.ClassesColumnEdges(), (std::vector<int>{0, 173, 226, 279, 332, 385, 438, 491, 544, 674}));
+
+    // The 8510 has the largest tables, and they still fit on the page.
+    const TReportLayout big(96, 21, 17);
+    EXPECT_EQ(big.StandardsHeight(), 23 * 17);
+    EXPECT_EQ(big.ClassesHeight(), 19 * 17);
+    EXPECT_LT(big.SecondSettingsTop() + big.RowHeight(), big.Height());
+}
+
+TEST(ReportLayoutTest, ScreenResolutionOfTheTests)
+{
+    EXPECT_DOUBLE_EQ(ScreenDotsPerInch(), 96);  // the offscreen screen the report tests rely on
+}
+
+TEST(ReportLayoutTest, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(TReportLayout(45, 8, 8).Px(0.5), 22);   // 22.5
+    EXPECT_EQ(TReportLayout(47, 8, 8).Px(0.5), 24);   // 23.5
+    EXPECT_EQ(TReportLayout(125, 8, 8).RowHeight(), 22);  // 0.18 x 125 = 22.5
+    const TReportLayout fine(600, 8, 8);
+    EXPECT_EQ(fine.Width(), 4200);
+    EXPECT_EQ(fine.Height(), 5700);
+    EXPECT_EQ(fine.RowHeight(), 108);
+}
+
+TEST_F(KitReportTest, TitleDescriptionAndStandardsTableAtScreenResolution)
+{
+    TCalKit kit(Model("8753D/E"));
+    FillSampleKit(kit);
+    const TPlayedReport report(kit);
+    EXPECT_EQ(report.Picture.boundingRect(), QRect(0, 0, 672, 912));
+
+    const TRecordedText& title = report.Text("Sample 85");
+    EXPECT_DOUBLE_EQ(title.Top(), 0);
+    EXPECT_EQ(title.Baseline.x(), 336 - title.Width() / 2);
+    EXPECT_TRUE(title.Font.bold());
+    EXPECT_EQ(title.Font.pixelSize(), 16);
+    EXPECT_EQ(title.Font.family(), "Arial");
+
+    const TRecordedText& date = report.Text("Saturday, August 1, 1998");
+    EXPECT_DOUBLE_EQ(date.Top(), 0);
+    EXPECT_EQ(date.Baseline.x(), 672 - date.Width() - 5);
+    EXPECT_TRUE(date.Font.bold());
+    EXPECT_EQ(date.Font.pixelSize(), 11);
+
+    const TRecordedText& description = report.Text("Type-N kit serial 1234");
+    EXPECT_DOUBLE_EQ(description.Top(), 26);
+    EXPECT_EQ(description.Baseline.x(), 336 - description.Width() / 2);
+    EXPECT_FALSE(description.Font.bold());
+
+    const TRecordedText& heading = report.Text("Standard Definitions");
+    EXPECT_EQ(heading.Font.pixelSize(), 13);
+    EXPECT_DOUBLE_EQ(heading.Top(), 77 - std::nearbyint(1.1 * QFontMetrics(heading.Font).height()));
+
+    // The frame, a line under the heading cells and under every standard, and the column lines.
+    const int r = 17;
+    const int h1 = 10 * r;
+    EXPECT_TRUE(report.HasRect(QRectF(0, 77, 671, h1 - 1)));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(report.HasLine(QLineF(0, 77 + (i + 2) * r, 671, 77 + (i + 2) * r))) << i;
+    EXPECT_FALSE(report.HasLine(QLineF(0, 77 + 10 * r, 671, 77 + 10 * r)));
+    const std::vector<int> edges = TReportLayout(96, 8, 15).StandardsColumnEdges();
+    for (int c = 2; c <= 14; ++c)
+        EXPECT_TRUE(report.HasLine(QLineF(edges[c - 1], 77, edges[c - 1], 77 + h1 - 1))) << c;
+    EXPECT_FALSE(report.HasLine(QLineF(0, 77, 0, 77 + h1 - 1)));
+
+    // "Offset" CR "Delay" on two centred lines of column 8; "Medium" on the first line only.
+    const int centre8 = (edges[7] + edges[8]) / 2;
+    const TRecordedText& offset = report.Text("Offset");
+    EXPECT_DOUBLE_EQ(offset.Top(), 77 + 3);
+    const TRecordedText& delay = report.Text("Delay");
+    EXPECT_DOUBLE_EQ(delay.Top(), 77 + r + 3);
+    EXPECT_EQ(delay.Baseline.x(), centre8 - delay.Width() / 2);
+    ASSERT_TRUE(delay.Clip.has_value());
+    EXPECT_EQ(*delay.Clip, QRectF(edges[7], 77, edges[8] - edges[7], 2 * r));
+    const TRecordedText& medium = report.Text("Medium");
+    EXPECT_DOUBLE_EQ(medium.Top(), 80);
+    EXPECT_EQ(medium.Baseline.x(), (edges[12] + edges[13]) / 2 - medium.Width() / 2);
+    EXPECT_EQ(report.TextsAt(77 + r + 3).size(), 9);  // the two-line headings only
+
+    // Cell texts start 5 pixels into their cell, 3 below its top, clipped to the cell.
+    const TRecordedText& label = report.Text("OPEN -M-");
+    EXPECT_EQ(label.Baseline.x(), edges[13] + 5);
+    EXPECT_DOUBLE_EQ(label.Top(), 77 + 2 * r + 3);
+    ASSERT_TRUE(label.Clip.has_value());
+    EXPECT_EQ(*label.Clip, QRectF(edges[13], 77 + 2 * r, 672 - edges[13], r));
+    const TRecordedText& waveguide = report.Text("Waveguide");
+    EXPECT_DOUBLE_EQ(waveguide.Top(), 77 + 9 * r + 3);  // standard 8
+    EXPECT_EQ(report.TextsAt(77 + 8 * r + 3), QStringList{"#7"});  // a standard of type None
+}
+
+TEST_F(KitReportTest, ClassTableAndSettingsOfAModelWithTrl)
+{
+    TCalKit kit(Model("8753D/E"));
+    FillSampleKit(kit);
+    kit.SetCalType(1);  // SOLT: the editor hides the TRL rows, the report does not
+    const TPlayedReport report(kit);
+
+    const int r = 17;
+    const int t2 = 77 + 10 * r + 38;
+    const TRecordedText& heading = report.Text("Class Assignments");
+    EXPECT_DOUBLE_EQ(heading.Top(), t2 - std::nearbyint(1.1 * QFontMetrics(heading.Font).height()));
+    EXPECT_TRUE(report.HasRect(QRectF(0, t2, 671, 17 * r - 1)));
+    EXPECT_EQ(report.TextsAt(t2 + 16 * r + 3), (QStringList{"TRL Line or Match", "5", "TRL MATCH"}));
+    EXPECT_EQ(report.TextsAt(t2 + r + 3), QStringList{"Class Label"});
+
+    const int y1 = t2 + 17 * r + 19;
+    EXPECT_EQ(report.TextsAt(y1), (QStringList{"VNA = Agilent 8753D/E", "System Z0 = 75.00 ohm"}));
+    EXPECT_EQ(report.Text("VNA = Agilent 8753D/E").Baseline.x(), 0);
+    const TRecordedText& z0 = report.Text("System Z0 = 75.00 ohm");
+    EXPECT_EQ(z0.Baseline.x(), 672 - z0.Width() - 5);
+    // No low-band frequency on this model.
+    EXPECT_EQ(report.TextsAt(y1 + 19), (QStringList{"TRL Set Ref = Reflect", "TRL Cal Z0 = System Z0"}));
+    const TRecordedText& calZ0 = report.Text("TRL Cal Z0 = System Z0");
+    EXPECT_EQ(calZ0.Baseline.x(), 672 - calZ0.Width() - 5);
+}
+
+TEST_F(KitReportTest, The8510HasTheTallestTablesAndEverySetting)
+{
+    SetLocaleFormat(TLocaleFormat{',', {}});
+    TCalKit kit(Model("8510C"));
+    FillSampleKit(kit);
+    kit.SetLowbandFrequency(2.5);
+    const TPlayedReport report(kit);
+
+    const int r = 17;
+    EXPECT_TRUE(report.HasRect(QRectF(0, 77, 671, 23 * r - 1)));
+    const int t2 = 77 + 23 * r + 38;
+    EXPECT_TRUE(report.HasRect(QRectF(0, t2, 671, 19 * r - 1)));
+    EXPECT_EQ(report.TextsAt(77 + 22 * r + 3), QStringList{"#21"});
+    EXPECT_EQ(report.TextsAt(t2 + 18 * r + 3).value(0), "Adapter");
+
+    const int y2 = t2 + 19 * r + 19 + 19;
+    EXPECT_EQ(report.TextsAt(y2), (QStringList{"TRL Set Ref = Reflect", "TRL Lowband Frequency = 2,5000 GHz",
+                                               "TRL Cal Z0 = System Z0"}));
+    const TRecordedText& lowband = report.Text("TRL Lowband Frequency = 2,5000 GHz");
+    EXPECT_EQ(lowband.Baseline.x(), 336 - lowband.Width() / 2);
+    EXPECT_NE(report.Device.Find("System Z0 = 75,00 ohm"), nullptr);
+}
+
+TEST_F(KitReportTest, AModelWithoutTrlSettingsLeavesTheSecondLineEmpty)
+{
+    TCalKit kit(Model("PNA"));
+    const TPlayedReport report(kit);
+    const int y1 = 77 + 10 * 17 + 38 + 10 * 17 + 19;
+    EXPECT_EQ(report.TextsAt(y1), (QStringList{"VNA = Agilent PNA", "System Z0 = 50.00 ohm"}));
+    EXPECT_TRUE(report.TextsAt(y1 + 19).isEmpty());
+    for (const TRecordedText& t : report.Device.Texts())
+        EXPECT_LE(t.Top(), y1) << t.Text.toStdString();
+}
+
+TEST_F(KitReportTest, DescriptionLineEndsAtTheFirstLineBreakOrAfter69Characters)
+{
+    TCalKit kit(Model("8753D/E"));
+    std::string longLine;
+    for (int i = 0; i < 100; ++i)
+        longLine += static_cast<char>('a' + i % 26);
+    kit.SetDescription(longLine);
+    EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{QString::fromStdString(longLine.substr(0, 69))});
+
+    kit.SetDescription("abc\r\ndef");
+    EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{"abc"});
+    kit.SetDescription("one\ntwo");
+    EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{"one"});
+    kit.SetDescription("\xE9talon \xB5m");  // Latin-1 texts stay what they are
+    EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{QString::fromUtf8("étalon µm")});
+}
+
+namespace {
+
+// A class grid whose rows name themselves; rows hidden as the class page hides them.
+class TClassNames : public TGridOwner {
+public:
+    void CellLoaded(TDataGrid&, int column, int row, QString& text) override
+    {
+        text = column == 1 ? QStringLiteral("class %1").arg(row) : QString::number(column * 100 + row);
+    }
+};
+
+}  // namespace
+
+TEST_F(KitReportTest, HiddenClassRowsAreStillPrinted)
+{
+    TClassNames owner;
+    TDataGrid grid;
+    grid.SetOwner(&owner);
+    grid.SetColumnCount(9);
+    grid.SetRowCount(15);
+    grid.SetColumnHeading(9, "Standard\nClass Label");
+    for (int row = 13; row <= 15; ++row)
+        grid.SetRowVisible(row, false);
+
+    const TReportTable table = ReadReportTable(grid);
+    ASSERT_EQ(table.Rows.size(), 15u);
+    EXPECT_EQ(table.Headings.size(), 9);
+    EXPECT_EQ(table.Headings.at(8), "Standard\nClass Label");
+    EXPECT_EQ(table.Rows[14].at(0), "class 15");
+    EXPECT_EQ(table.Rows[14].at(8), "915");
+    EXPECT_FALSE(grid.RowVisible(14));  // reading leaves the page as it was
+
+    TCalKit kit(Model("8753D/E"));
+    TReportTexts texts = ReportTextsOf(kit);
+    texts.Classes = table;
+    const TPlayedReport report(kit, texts);
+    const int t2 = 77 + 10 * 17 + 38;
+    EXPECT_EQ(report.TextsAt(t2 + 16 * 17 + 3).value(0), "class 15");
+}
+
+TEST_F(KitReportTest, PixelsAtScreenResolutionStayInsideThePicture)
+{
+    TCalKit kit(Model("8510C"));
+    FillSampleKit(kit);
+    const QPicture picture = RenderReport(kit, ReportTextsOf(kit), 96);
+    QImage image(720, 960, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.drawPicture(0, 0, picture);
+    }
+    const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((x >= 672 || y >= 912) && dark(x, y))
+                ++outside;
+    EXPECT_EQ(outside, 0);
+
+    // The frames' edges: rows 77 and 77 + 23R - 1, columns 0 and 671.
+    for (int x = 0; x < 672; ++x) {
+        ASSERT_TRUE(dark(x, 77)) << x;
+        ASSERT_TRUE(dark(x, 77 + 23 * 17 - 1)) << x;
+        ASSERT_FALSE(dark(x, 77 + 23 * 17)) << x;
+    }
+    for (int y = 77; y < 77 + 23 * 17; ++y) {
+        ASSERT_TRUE(dark(0, y)) << y;
+        ASSERT_TRUE(dark(671, y)) << y;
+    }
+    // Nothing but the heading in the gap between the tables.
+    const int t2 = 77 + 23 * 17 + 38;
+    for (int y = 77 + 23 * 17; y < t2 - 20; ++y)
+        for (int x = 0; x < 672; ++x)
+            ASSERT_FALSE(dark(x, y)) << x << "," << y;
+    EXPECT_TRUE(dark(0, t2));
+}
