@@ -97,13 +97,14 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
     const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
     const bool address = commandLine.Parser().isSet(options.Address);
     const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
-    const bool host = IsSet(commandLine, options.Host);
+    const bool host = commandLine.Parser().isSet(options.Host);
     const std::string hostName = host ? ToLatin1(commandLine.Parser().value(options.Host)) : std::string();
-    const bool port = IsSet(commandLine, options.Port);
+    const bool port = commandLine.Parser().isSet(options.Port);
     const int portNumber = port ? RequirePort(commandLine, options.Port) : 0;
     if (explicitCard && IsNetworkCard(driver)) {
         if (Trim(hostName).empty())
-            commandLine.FailUsage(QStringLiteral("--card %1 needs --host.").arg(QLatin1String(driver == gdLan ? "lan" : "prologix")));
+            commandLine.FailUsage(
+                QStringLiteral("--card %1 needs --host.").arg(QLatin1String(driver == gdLan ? "lan" : "prologix")));
     } else if (host || port) {
         commandLine.FailUsage(QStringLiteral("--host and --port go with --card lan or --card prologix."));
     }

@@ -98,7 +98,7 @@ TEST(NetworkFaults, ConnectionDroppedInTheMiddleOfATransferEndsIt)
         SimTcpProcess sim({"--protocol", c.protocol, "--model", c.model, "--close-after", "4"});
         auto card = CardFor(c.protocol, sim.Port());
         auto kit = NewKit(c.model);
-        Fill(*kit);
+        FillRoundTripKit(*kit);
         int steps = 0;
         std::string message;
         const double elapsed = Milliseconds([&] {

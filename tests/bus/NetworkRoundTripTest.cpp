@@ -83,7 +83,7 @@ TEST_P(NetworkRoundTrip, KitComesBackAndEveryByteIsThatOfTheNiCard)
 {
     const TRoute route = GetParam();
     auto sent = NewKit(route.Model);
-    Fill(*sent);
+    FillRoundTripKit(*sent);
 
     // Over the NI card and the substitute library, with the analyzer's memory fresh, and at
     // the same time over the network card: each transfer takes its pauses.

@@ -54,7 +54,7 @@ TEST(NetworkCardOptions, PnaKitGoesOverTheLanAndComesBack)
     const QStringList card{"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()};
     TTempFolder folder;
     auto sent = NewKit("PNA");
-    Fill(*sent);
+    FillRoundTripKit(*sent);
     const std::string kitFile = folder.File("sent.tsy");
     WriteKitFile(*sent, kitFile);
 
