@@ -24,6 +24,7 @@
 #include "ui/main/MainActions.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainStatusBar.h"
+#include "ui/main/PrintCommands.h"
 #include "ui/main/VnaSelector.h"
 
 namespace {
@@ -70,6 +71,7 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     connect(FKitWindows, &TKitWindows::ActiveEditorChanged, this, [this] { UpdateActions(); });
 
     FFileCommands = new TFileCommands(*this);
+    FPrintCommands = new TPrintCommands(*this);
 
     FSettings = std::make_unique<TRegistrySettings>(this, ProgramSettingsScope());
     FSettings->SetSubKeys({GpibKey, VnaKey, LastKitKey});
@@ -253,6 +255,7 @@ void TMainForm::UpdateActions()
     const bool hasDiskFiles = CurrentVna().HasDiskFiles;
     a.FileOpenVnaDiskFile->setEnabled(hasDiskFiles);
     a.FileSaveAsVnaDiskFile->setEnabled(hasDiskFiles && editor);
+    FPrintCommands->UpdateActions();
 
     a.EditUndo->setEnabled(editor && editor->UndoHistory().CanUndo());
     a.EditRedo->setEnabled(editor && editor->UndoHistory().CanRedo());

@@ -18,6 +18,7 @@ class TKitWindows;
 class TKitWorkspace;
 class TMainActions;
 class TMainStatusBar;
+class TPrintCommands;
 class TRecentFileList;
 class TRegistrySettings;
 class TUserMsgForm;
@@ -66,6 +67,7 @@ public:
     TKitWorkspace& Workspace() const { return *FWorkspace; }
     TKitWindows& KitWindows() const { return *FKitWindows; }
     TFileCommands& FileCommands() const { return *FFileCommands; }
+    TPrintCommands& PrintCommands() const { return *FPrintCommands; }
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
@@ -95,6 +97,7 @@ private:
     TKitWorkspace* FWorkspace;
     TKitWindows* FKitWindows;
     TFileCommands* FFileCommands;
+    TPrintCommands* FPrintCommands;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
