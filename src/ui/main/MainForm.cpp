@@ -19,6 +19,7 @@
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/main/FileCommands.h"
+#include "ui/main/HelpCommands.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainActions.h"
@@ -72,6 +73,7 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
 
     FFileCommands = new TFileCommands(*this);
     FPrintCommands = new TPrintCommands(*this);
+    FHelpCommands = new THelpCommands(*this);
 
     FSettings = std::make_unique<TRegistrySettings>(this, ProgramSettingsScope());
     FSettings->SetSubKeys({GpibKey, VnaKey, LastKitKey});

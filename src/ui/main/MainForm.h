@@ -13,6 +13,7 @@ class QMenu;
 class TCalKitEditForm;
 class TFileCommands;
 class TFileDialogs;
+class THelpCommands;
 class TIdleNotifier;
 class TKitWindows;
 class TKitWorkspace;
@@ -68,6 +69,7 @@ public:
     TKitWindows& KitWindows() const { return *FKitWindows; }
     TFileCommands& FileCommands() const { return *FFileCommands; }
     TPrintCommands& PrintCommands() const { return *FPrintCommands; }
+    THelpCommands& HelpCommands() const { return *FHelpCommands; }
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
@@ -98,6 +100,7 @@ private:
     TKitWindows* FKitWindows;
     TFileCommands* FFileCommands;
     TPrintCommands* FPrintCommands;
+    THelpCommands* FHelpCommands;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
