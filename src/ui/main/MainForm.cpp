@@ -18,6 +18,7 @@
 #include "ui/components/SettingsScope.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
+#include "ui/main/ArrivingKitFiles.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/HelpCommands.h"
 #include "ui/main/KitWindows.h"
@@ -74,6 +75,7 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     FFileCommands = new TFileCommands(*this);
     FPrintCommands = new TPrintCommands(*this);
     FHelpCommands = new THelpCommands(*this);
+    FArrivingFiles = new TArrivingKitFiles(*this);
 
     FSettings = std::make_unique<TRegistrySettings>(this, ProgramSettingsScope());
     FSettings->SetSubKeys({GpibKey, VnaKey, LastKitKey});

@@ -10,6 +10,7 @@
 #include "ui/editor/EditorHost.h"
 
 class QMenu;
+class TArrivingKitFiles;
 class TCalKitEditForm;
 class TFileCommands;
 class TFileDialogs;
@@ -70,6 +71,8 @@ public:
     TFileCommands& FileCommands() const { return *FFileCommands; }
     TPrintCommands& PrintCommands() const { return *FPrintCommands; }
     THelpCommands& HelpCommands() const { return *FHelpCommands; }
+    // Kit files dropped on the window or handed over by a later start of the program.
+    TArrivingKitFiles& ArrivingFiles() const { return *FArrivingFiles; }
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
@@ -101,6 +104,7 @@ private:
     TFileCommands* FFileCommands;
     TPrintCommands* FPrintCommands;
     THelpCommands* FHelpCommands;
+    TArrivingKitFiles* FArrivingFiles;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
