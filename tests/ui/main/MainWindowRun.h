@@ -5,13 +5,10 @@
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "../../kit/SampleKits.h"
-#include "analyzers/Vna.h"
-#include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/CoreText.h"
@@ -23,11 +20,7 @@
 
 class TMainWindowRun : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(Scratch.isValid());
-        ProgramSettingsScope().Open()->clear();
-    }
+    void SetUp() override { ProgramSettingsScope().Open()->clear(); }
     void TearDown() override { Stop(); }
 
     TMainForm& Start()
@@ -35,27 +28,17 @@ protected:
         Stop();
         Form = std::make_unique<TMainForm>();
         Form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
         Form->activateWindow();
         EXPECT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
         return *Form;
     }
     void Stop()
     {
-        if (!Form)
-            return;
-        for (TCalKitEditForm* editor : Form->KitWindows().Editors())
+        for (TCalKitEditForm* editor : Form ? Form->KitWindows().Editors() : QList<TCalKitEditForm*>())
             editor->AgreeToClose();
         Form.reset();
     }
-
-    TCalKitEditForm& Active() const
-    {
-        TCalKitEditForm* editor = Form->ActiveEditor();
-        if (editor == nullptr)
-            throw std::runtime_error("no active kit window");
-        return *editor;
-    }
+    TCalKitEditForm& Active() const { return *Form->ActiveEditor(); }
     QStringList Titles() const
     {
         QStringList titles;
@@ -63,27 +46,18 @@ protected:
             titles.append(window->widget()->windowTitle());
         return titles;
     }
-
-    // The sample kit of model under name, with its own kit label.
-    QString WriteKit(const QString& name, const char* model = "8753D/E", const char* label = "Sample 85")
+    // The sample kit of model, labelled label; with a model code no model has when corrupt.
+    QString WriteKit(const QString& name, const char* model = "8753D/E", const char* label = "Sample 85",
+                     bool corrupt = false)
     {
         TCalKit kit(*FindVna(model));
         FillSampleKit(kit);
         kit.SetLabel(label);
         const QString path = Scratch.filePath(name);
         WriteKitFile(kit, ToCorePath(path));
-        return path;
-    }
-    // A kit file of the right size whose model code no model has.
-    QString WriteCorruptKit(const QString& name)
-    {
-        QByteArray image(4572, '\0');
-        image[274] = 17;
-        const QString path = Scratch.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            throw std::runtime_error("cannot write " + path.toStdString());
-        file.write(image);
+        if (corrupt && file.open(QIODevice::ReadWrite) && file.seek(274))
+            file.write(QByteArray(1, char(17)));
         return path;
     }
 

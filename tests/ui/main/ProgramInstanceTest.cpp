@@ -1,10 +1,8 @@
-// One running program per user, tried with real starts of the `tessaly` program: a later
-// start hands its kit files to the running one and ends; names of any length arrive whole; a
-// socket left behind by a killed program does not stop the next start. Every start runs
-// without a display, with its own settings folder and its own folder for the socket.
+// One running program per user, tried with real starts of `tessaly`, each without a display
+// and with its own settings folder and socket folder.
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
+#include <functional>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
@@ -13,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "../../kit/SampleKits.h"
-#include "analyzers/Vna.h"
-#include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/RecentFileList.h"
@@ -27,68 +23,51 @@ class ProgramInstanceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Home.isValid());
-        for (const char* folder : {"config", "run", "xdg", "kits"})
+        for (const char* folder : {"config", "run", "kits"})
             ASSERT_TRUE(QDir(Home.path()).mkpath(folder));
-        QFile::setPermissions(Home.filePath("xdg"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // This process reads the programs' settings where they write them.
+        // This process reads the recent files where the programs store them.
         for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, Home.filePath("config"));
     }
+    void TearDown() override
+    {
+        for (const std::unique_ptr<QProcess>& process : Started)
+            process->kill();
+        for (const std::unique_ptr<QProcess>& process : Started)
+            process->waitForFinished(5000);
+    }
 
-    // A start of the program with these arguments in folder (the test's own when empty); it
-    // ends with the test.
     QProcess& Run(const QStringList& arguments, const QString& folder = QString())
     {
-        Started.push_back(std::make_unique<QProcess>());
-        QProcess* process = Started.back().get();
+        auto& process = *Started.emplace_back(std::make_unique<QProcess>());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_CONFIG_HOME", Home.filePath("config"));
-        environment.insert("XDG_RUNTIME_DIR", Home.filePath("xdg"));
-        environment.insert("TMPDIR", Home.filePath("run"));
-        process->setProcessEnvironment(environment);
-        process->setProgram(QStringLiteral(TESSALY_PROGRAM));
-        process->setArguments(arguments);
-        process->setWorkingDirectory(folder);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start();
-        EXPECT_TRUE(process->waitForStarted(10000));
-        return *process;
+        environment.insert("TMPDIR", Home.filePath("run"));  // where the socket is made
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder);
+        process.start(QStringLiteral(TESSALY_PROGRAM), arguments);
+        return process;
     }
+    // A later start ends at once, handing over.
+    static bool HandsOver(QProcess& start) { return start.waitForFinished(10000) && start.exitCode() == 0; }
 
-    // True once a running program answers on the socket.
-    bool WaitUntilListening(const QProcess& program)
-    {
-        const QString name = TSingleInstance::ServerNameFor(QString::fromLatin1(TSingleInstance::ProgramKey));
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 15000 && program.state() == QProcess::Running) {
-            QLocalSocket probe;
-            probe.connectToServer(QDir(Home.filePath("run")).filePath(name));
-            if (probe.waitForConnected(200))
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
-
-    // The recent files the running program has stored.
-    static QStringList RecentFiles()
-    {
-        return TRecentFileList(nullptr, nullptr, ProgramSettingsScope()).Files();
-    }
-    bool WaitForRecentFiles(const QStringList& wanted)
+    bool Until(const std::function<bool()>& done)
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 15000) {
-            if (RecentFiles() == wanted)
-                return true;
+        while (!done() && clock.elapsed() < 15000)
             QTest::qWait(50);
-        }
-        return false;
+        return done();
     }
+    bool Listening()
+    {
+        QLocalSocket probe;
+        probe.connectToServer(QDir(Home.filePath("run")).filePath(
+            TSingleInstance::ServerNameFor(QString::fromLatin1(TSingleInstance::ProgramKey))));
+        return probe.waitForConnected(200);
+    }
+    static QStringList RecentFiles() { return TRecentFileList(nullptr, nullptr, ProgramSettingsScope()).Files(); }
 
     QString WriteKit(const QString& path)
     {
@@ -96,15 +75,6 @@ protected:
         FillSampleKit(kit);
         WriteKitFile(kit, ToCorePath(path));
         return path;
-    }
-
-    void TearDown() override
-    {
-        for (const std::unique_ptr<QProcess>& process : Started)
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
     }
 
     QTemporaryDir Home;
@@ -116,45 +86,32 @@ protected:
 TEST_F(ProgramInstanceTest, ALaterStartHandsItsFilesToTheRunningProgramAndEnds)
 {
     QProcess& first = Run({});
-    ASSERT_TRUE(WaitUntilListening(first));
-
+    ASSERT_TRUE(Until([&] { return Listening(); }));
     const QString one = WriteKit(Home.filePath("kits/one.tsy"));
     const QString two = WriteKit(Home.filePath("kits/two words.tsy"));
-    QProcess& second = Run({one, two});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(WaitForRecentFiles({two, one})) << RecentFiles().join('|').toStdString();
-
-    // Without files a later start only brings the running program to the front.
-    QProcess& third = Run({});
-    ASSERT_TRUE(third.waitForFinished(10000));
-    EXPECT_EQ(third.exitCode(), 0);
+    EXPECT_TRUE(HandsOver(Run({one, two})));
+    EXPECT_TRUE(Until([&] { return RecentFiles() == QStringList{two, one}; })) << RecentFiles().join('|').toStdString();
+    EXPECT_TRUE(HandsOver(Run({})));  // only brings the running program to the front
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
 TEST_F(ProgramInstanceTest, AKilledProgramDoesNotBlockTheNextAndLongNamesArriveWhole)
 {
     QProcess& crashed = Run({});
-    ASSERT_TRUE(WaitUntilListening(crashed));
+    ASSERT_TRUE(Until([&] { return Listening(); }));
     crashed.kill();
     ASSERT_TRUE(crashed.waitForFinished(5000));
-
-    // The socket it left behind is taken over by the next start, which keeps running.
     QProcess& next = Run({});
-    ASSERT_TRUE(WaitUntilListening(next));
+    ASSERT_TRUE(Until([&] { return Listening(); }));
     EXPECT_FALSE(next.waitForFinished(300));
 
-    // A kit deep in folders, its name far beyond 511 characters, relative to the later
-    // start's own folder.
-    QString folder = Home.filePath("kits");
+    // Given relative to the later start's own folder, and far beyond 511 characters.
+    QString relative = QStringLiteral("deep");
     for (int level = 0; level < 4; ++level)
-        folder += QLatin1Char('/') + QString(150, QLatin1Char('a' + level));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString deep = WriteKit(folder + QStringLiteral("/deep kit.tsy"));
-    ASSERT_GT(deep.size(), 600);
-    QProcess& later = Run({deep.mid(Home.filePath("kits").size() + 1)}, Home.filePath("kits"));
-    ASSERT_TRUE(later.waitForFinished(10000));
-    EXPECT_EQ(later.exitCode(), 0);
-    EXPECT_TRUE(WaitForRecentFiles({deep})) << RecentFiles().join('|').toStdString();
+        relative += QLatin1Char('/') + QString(150, QLatin1Char('a' + level));
+    ASSERT_TRUE(QDir(Home.filePath("kits")).mkpath(relative));
+    relative += QStringLiteral("/deep kit.tsy");
+    const QString deep = WriteKit(Home.filePath("kits/" + relative));
+    EXPECT_TRUE(HandsOver(Run({relative}, Home.filePath("kits"))));
+    EXPECT_TRUE(Until([&] { return RecentFiles() == QStringList{deep}; })) << RecentFiles().join('|').toStdString();
 }
