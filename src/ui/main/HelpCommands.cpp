@@ -4,7 +4,6 @@
 #include <QPointer>
 
 #include "kit/CalKit.h"
-#include "ui/components/ErrorDisplay.h"
 #include "ui/components/HelpHook.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
@@ -13,6 +12,7 @@
 #include "ui/help/HelpWindow.h"
 #include "ui/help/HomePage.h"
 #include "ui/help/WhatsThis.h"
+#include "ui/main/GuardedAction.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
 
@@ -30,16 +30,14 @@ THelpCommands::THelpCommands(TMainForm& form)
     connect(FWhatsThis, &TWhatsThisMode::ContextChosen, this, &THelpCommands::WhatsThisChosen);
 
     TMainActions& actions = form.Actions();
-    const auto on = [this](QAction* action, void (THelpCommands::*command)()) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this,
-                [this, command] { RunGuarded(&FForm, [this, command] { (this->*command)(); }); });
-    };
-    on(actions.HelpContents, &THelpCommands::HelpContentsExecute);
-    on(actions.HelpWhatsThis, &THelpCommands::HelpWhatsThisExecute);
-    on(actions.HelpOnHelp, &THelpCommands::HelpOnHelpExecute);
-    on(actions.HelpTutorial, &THelpCommands::HelpTutorialExecute);
-    on(actions.HelpHomePage, &THelpCommands::HelpHomePageExecute);
+    for (QAction* command : {actions.HelpContents, actions.HelpWhatsThis, actions.HelpOnHelp, actions.HelpTutorial,
+                             actions.HelpHomePage})
+        command->setEnabled(true);
+    OnTriggered(actions.HelpContents, this, &form, [this] { HelpContentsExecute(); });
+    OnTriggered(actions.HelpWhatsThis, this, &form, [this] { HelpWhatsThisExecute(); });
+    OnTriggered(actions.HelpOnHelp, this, &form, [this] { HelpOnHelpExecute(); });
+    OnTriggered(actions.HelpTutorial, this, &form, [this] { HelpTutorialExecute(); });
+    OnTriggered(actions.HelpHomePage, this, &form, [this] { HelpHomePageExecute(); });
 }
 
 THelpCommands::~THelpCommands()

@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QPrinter>
 
-#include "ui/components/ErrorDisplay.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/KitReport.h"
 #include "ui/editor/PictureClipboard.h"
 #include "ui/editor/PicturePrinting.h"
+#include "ui/main/GuardedAction.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
 
@@ -26,12 +26,9 @@ TPrintCommands::TPrintCommands(TMainForm& form)
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, FPageSetupMargins, FPageSetupUnit));
 
     TMainActions& actions = form.Actions();
-    const auto on = [this](QAction* action, void (TPrintCommands::*command)()) {
-        connect(action, &QAction::triggered, this, [this, command] { RunGuarded(&FForm, [this, command] { (this->*command)(); }); });
-    };
-    on(actions.FilePageSetup, &TPrintCommands::FilePageSetupExecute);
-    on(actions.FilePrint, &TPrintCommands::FilePrintExecute);
-    on(actions.FilePrintToClipboard, &TPrintCommands::FilePrintToClipboardExecute);
+    OnTriggered(actions.FilePageSetup, this, &form, [this] { FilePageSetupExecute(); });
+    OnTriggered(actions.FilePrint, this, &form, [this] { FilePrintExecute(); });
+    OnTriggered(actions.FilePrintToClipboard, this, &form, [this] { FilePrintToClipboardExecute(); });
 }
 
 TPrintCommands::~TPrintCommands() = default;
