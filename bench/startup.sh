@@ -46,7 +46,10 @@ times=()
 for ((i = 1; i <= runs; ++i)); do
     rm -rf "$work/config"
     start=$(date +%s%N)
-    DISPLAY=$display XDG_CONFIG_HOME="$work/config" "$program" >/dev/null 2>>"$work/stderr" &
+    # A folder of its own for the single-instance socket, so a Tessaly running elsewhere does
+    # not take these starts over.
+    mkdir -p "$work/run"
+    DISPLAY=$display XDG_CONFIG_HOME="$work/config" TMPDIR="$work/run" "$program" >/dev/null 2>>"$work/stderr" &
     program_pid=$!
     until xwininfo -display "$display" -name Tessaly 2>/dev/null | grep -q IsViewable; do
         if ! kill -0 "$program_pid" 2>/dev/null; then

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "kit/UndoHistory.h"
+#include "ui/editor/KitReport.h"
 
 class QTabWidget;
 class TCalKit;
@@ -77,6 +78,10 @@ public:
     // without an undoable step, so the kit counts as modified for good.
     void ReadDiskFile(const QString& fileName);
     void WriteDiskFile(const QString& fileName);
+
+    // The texts the printed report takes from the pages: the standards and class tables
+    // (every class, also those the calibration type hides) and the selected TRL settings.
+    TReportTexts ReportTexts() const;
 
     // The close question: true when the window may close (not modified, saved, or the user
     // chose not to save).

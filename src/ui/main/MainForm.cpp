@@ -18,12 +18,15 @@
 #include "ui/components/SettingsScope.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
+#include "ui/main/ArrivingKitFiles.h"
 #include "ui/main/FileCommands.h"
+#include "ui/main/HelpCommands.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainStatusBar.h"
+#include "ui/main/PrintCommands.h"
 #include "ui/main/VnaSelector.h"
 
 namespace {
@@ -70,6 +73,9 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     connect(FKitWindows, &TKitWindows::ActiveEditorChanged, this, [this] { UpdateActions(); });
 
     FFileCommands = new TFileCommands(*this);
+    FPrintCommands = new TPrintCommands(*this);
+    FHelpCommands = new THelpCommands(*this);
+    FArrivingFiles = new TArrivingKitFiles(*this);
 
     FSettings = std::make_unique<TRegistrySettings>(this, ProgramSettingsScope());
     FSettings->SetSubKeys({GpibKey, VnaKey, LastKitKey});
@@ -253,6 +259,7 @@ void TMainForm::UpdateActions()
     const bool hasDiskFiles = CurrentVna().HasDiskFiles;
     a.FileOpenVnaDiskFile->setEnabled(hasDiskFiles);
     a.FileSaveAsVnaDiskFile->setEnabled(hasDiskFiles && editor);
+    FPrintCommands->UpdateActions();
 
     a.EditUndo->setEnabled(editor && editor->UndoHistory().CanUndo());
     a.EditRedo->setEnabled(editor && editor->UndoHistory().CanRedo());

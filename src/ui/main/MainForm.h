@@ -10,14 +10,17 @@
 #include "ui/editor/EditorHost.h"
 
 class QMenu;
+class TArrivingKitFiles;
 class TCalKitEditForm;
 class TFileCommands;
 class TFileDialogs;
+class THelpCommands;
 class TIdleNotifier;
 class TKitWindows;
 class TKitWorkspace;
 class TMainActions;
 class TMainStatusBar;
+class TPrintCommands;
 class TRecentFileList;
 class TRegistrySettings;
 class TUserMsgForm;
@@ -66,6 +69,10 @@ public:
     TKitWorkspace& Workspace() const { return *FWorkspace; }
     TKitWindows& KitWindows() const { return *FKitWindows; }
     TFileCommands& FileCommands() const { return *FFileCommands; }
+    TPrintCommands& PrintCommands() const { return *FPrintCommands; }
+    THelpCommands& HelpCommands() const { return *FHelpCommands; }
+    // Kit files dropped on the window or handed over by a later start of the program.
+    TArrivingKitFiles& ArrivingFiles() const { return *FArrivingFiles; }
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
@@ -95,6 +102,9 @@ private:
     TKitWorkspace* FWorkspace;
     TKitWindows* FKitWindows;
     TFileCommands* FFileCommands;
+    TPrintCommands* FPrintCommands;
+    THelpCommands* FHelpCommands;
+    TArrivingKitFiles* FArrivingFiles;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;

@@ -1,0 +1,67 @@
+// A main window started as the program starts it, for the tests of its commands: a private
+// settings store (the test main's), scratch kit files, and an end without the close question.
+#pragma once
+
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "../../kit/SampleKits.h"
+#include "kit/KitFile.h"
+#include "support/UiTestSupport.h"
+#include "ui/components/CoreText.h"
+#include "ui/components/SettingsScope.h"
+#include "ui/editor/CalKitEdit.h"
+#include "ui/main/KitWindows.h"
+#include "ui/main/KitWorkspace.h"
+#include "ui/main/MainForm.h"
+
+class TMainWindowRun : public ::testing::Test {
+protected:
+    void SetUp() override { ProgramSettingsScope().Open()->clear(); }
+    void TearDown() override { Stop(); }
+
+    TMainForm& Start()
+    {
+        Stop();
+        Form = std::make_unique<TMainForm>();
+        Form->show();
+        Form->activateWindow();
+        EXPECT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
+        return *Form;
+    }
+    void Stop()
+    {
+        for (TCalKitEditForm* editor : Form ? Form->KitWindows().Editors() : QList<TCalKitEditForm*>())
+            editor->AgreeToClose();
+        Form.reset();
+    }
+    TCalKitEditForm& Active() const { return *Form->ActiveEditor(); }
+    QStringList Titles() const
+    {
+        QStringList titles;
+        for (QMdiSubWindow* window : Form->Workspace().subWindowList(QMdiArea::CreationOrder))
+            titles.append(window->widget()->windowTitle());
+        return titles;
+    }
+    // The sample kit of model, labelled label; with a model code no model has when corrupt.
+    QString WriteKit(const QString& name, const char* model = "8753D/E", const char* label = "Sample 85",
+                     bool corrupt = false)
+    {
+        TCalKit kit(*FindVna(model));
+        FillSampleKit(kit);
+        kit.SetLabel(label);
+        const QString path = Scratch.filePath(name);
+        WriteKitFile(kit, ToCorePath(path));
+        QFile file(path);
+        if (corrupt && file.open(QIODevice::ReadWrite) && file.seek(274))
+            file.write(QByteArray(1, char(17)));
+        return path;
+    }
+
+    TCurrentFolderKeeper Folder;
+    QTemporaryDir Scratch;
+    std::unique_ptr<TMainForm> Form;
+};
