@@ -10,9 +10,12 @@
 #include "ui/editor/EditorHost.h"
 
 class QMenu;
+class TAboutCommand;
 class TCalKitEditForm;
+class TDebugMenu;
 class TFileCommands;
 class TFileDialogs;
+class TGpibCommands;
 class TIdleNotifier;
 class TKitWindows;
 class TKitWorkspace;
@@ -69,6 +72,9 @@ public:
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
+    TGpibCommands& GpibCommands() const { return *FGpibCommands; }
+    TDebugMenu& DebugMenu() const { return *FDebugMenu; }
+    TAboutCommand& AboutCommand() const { return *FAboutCommand; }
     void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
 
 protected:
@@ -99,5 +105,8 @@ private:
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
     TUserMsgForm* FUserMsgForm;
+    TGpibCommands* FGpibCommands = nullptr;
+    TDebugMenu* FDebugMenu = nullptr;
+    TAboutCommand* FAboutCommand = nullptr;
     QList<QAction*> FWindowListItems;
 };
