@@ -74,10 +74,18 @@ fuzz-ci:
 clean:
 	rm -rf build build-asan build-fuzz
 
-# The README's picture of the program: the main window with two kits open, drawn on a
-# virtual screen and kept as docs/screenshot.png.
+# The documentation's pictures of the program, drawn on a virtual screen: the main window with
+# two kits open (docs/screenshot.png), the GPIB Settings dialog with the substitute libraries
+# bound (docs/gpib-settings-dialog.png) and a kit being sent (docs/gpib-send-in-progress.png).
+SCREEN := xvfb-run -a -s "-screen 0 1280x800x24 -noreset"
+SIM_LIBRARIES := TESSALY_GPIB32_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_ni.so \
+  TESSALY_SICL_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_sicl.so
 .PHONY: screenshots
 screenshots: deps build
 	@mkdir -p docs
-	@xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD_DIR)/bin/tessaly-screenshot docs/screenshot.png
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot docs/screenshot.png
 	@echo "docs/screenshot.png"
+	@$(SIM_LIBRARIES) $(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --gpib-settings docs/gpib-settings-dialog.png
+	@echo "docs/gpib-settings-dialog.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --send docs/gpib-send-in-progress.png
+	@echo "docs/gpib-send-in-progress.png"

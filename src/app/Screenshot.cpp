@@ -1,25 +1,35 @@
-// Makes the documentation's screenshot: the program's main window with two example kits
-// open, grabbed from the screen into the PNG file named by the first argument. Run it on a
-// display of at least 1280 x 800 pixels (for example under xvfb-run).
+// Makes the documentation's screenshots, grabbed from the screen into the PNG file named by the
+// last argument: the program's main window with two example kits open; with --gpib-settings
+// the GPIB Settings dialog; with --send the main window while a kit is being sent to the
+// analyzer. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
+// libraries so that both drivers can be chosen.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLocale>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 
 #include "analyzers/Vna.h"
+#include "bus/GpibCardUnit.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/UserLocale.h"
+#include "ui/dialogs/GpibDebugUnit.h"
+#include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
+#include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
 
 namespace {
@@ -71,55 +81,142 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
+enum class TScene { Kits, GpibSettings, SendInProgress };
+
+// The part of the screen that rectangle covers.
+bool SaveScreen(const QWidget& on, const QRect& rectangle, const char* fileName)
+{
+    const QPixmap shot =
+        on.screen()->grabWindow(0, rectangle.x(), rectangle.y(), rectangle.width(), rectangle.height());
+    if (shot.save(QString::fromLocal8Bit(fileName)))
+        return true;
+    std::fprintf(stderr, "tessaly-screenshot: cannot write %s\n", fileName);
+    return false;
+}
+
+// Calls step every few milliseconds until it returns true.
+void Repeat(QObject* owner, std::function<bool()> step)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, step] {
+        if (step()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(5);
+}
+
+// The GPIB Settings dialog as the menu command shows it; the SICL card, board 7, is current.
+void ShootGpibSettings(TMainForm& mainForm, const char* fileName, int& status)
+{
+    Repeat(&mainForm, [&mainForm, fileName, &status] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return false;
+        status = SaveScreen(mainForm, dialog->frameGeometry(), fileName) ? 0 : 1;
+        dialog->close();
+        return true;
+    });
+    mainForm.Actions().GpibSetting->trigger();
+}
+
+// The main window while the active kit goes to the analyzer (the no-bus card stands in for
+// one), grabbed when the bar is about half way; Cancel then ends the send.
+void ShootSendInProgress(TMainForm& mainForm, const char* fileName, int& status)
+{
+    SetNoGpib(true);
+    mainForm.UpdateActions();
+    TUserMsgForm& dialog = mainForm.UserMsgForm();
+    Repeat(&mainForm, [&mainForm, &dialog, fileName, &status] {
+        if (!dialog.isVisible() || dialog.Position() < TUserMsgForm::ProgressMaximum / 2)
+            return false;
+        status = SaveScreen(mainForm, mainForm.frameGeometry(), fileName) ? 0 : 1;
+        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        // The message that the send was cancelled.
+        Repeat(&mainForm, [] {
+            QWidget* message = QApplication::activeModalWidget();
+            if (message)
+                message->close();
+            return message != nullptr;
+        });
+        return true;
+    });
+    mainForm.Actions().GpibSendKit->trigger();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot OUTPUT.png\n");
+    TScene scene = TScene::Kits;
+    if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
+        scene = TScene::GpibSettings;
+    else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
+        scene = TScene::SendInProgress;
+    else if (argc != 2) {
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send] OUTPUT.png\n");
         return 2;
     }
+    const char* const output = argv[argc - 1];
     const QTemporaryDir work;
     if (!work.isValid())
         return 1;
     // A settings store of its own, so the user's recent files stay untouched.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.path() + QStringLiteral("/config")));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path() + QStringLiteral("/config"));
+    {
+        QSettings settings(QStringLiteral("Brightmoor"), QStringLiteral("Tessaly 2_1"));
+        settings.setValue(QStringLiteral("GPIB/GpibCard"), QStringLiteral("1"));
+        settings.setValue(QStringLiteral("GPIB/BoardNumber"), QStringLiteral("7"));
+    }
+    qputenv("TESSALY_SPLASH_MILLISECONDS", "0");
 
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tessaly.svg")));
     Vnas();
     InstallUserLocaleFormat(QLocale());
+    CreateGpibCards();
 
     const QString first = work.path() + QStringLiteral("/3.5mm lab kit.tsy");
     const QString second = work.path() + QStringLiteral("/PNA port kit.tsy");
     WriteExampleKit(first, "8753D/E", "3.5MM LAB", "3.5 mm coaxial kit of the RF lab", 8);
     WriteExampleKit(second, "PNA", "PNA 3.5", "3.5 mm kit for the PNA test set", 4);
 
-    TMainForm mainForm({second, first});
-    mainForm.resize(1200, 720);
-    mainForm.move(0, 0);
-    mainForm.show();
-
-    QElapsedTimer waited;
-    waited.start();
-    while (!mainForm.FirstShowDone() && waited.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    mainForm.Workspace().TileHorizontally();
-    if (TCalKitEditForm* editor = mainForm.ActiveEditor())
-        mainForm.KitWindows().Activate(*editor);
-    mainForm.UpdateStatusText(QString());
-
     int status = 1;
-    QTimer::singleShot(800, &application, [&] {
-        const QRect frame = mainForm.frameGeometry();
-        QScreen* screen = mainForm.screen();
-        const QPixmap shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-        status = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        if (status != 0)
-            std::fprintf(stderr, "tessaly-screenshot: cannot write %s\n", argv[1]);
-        application.quit();
-    });
-    QApplication::exec();
+    {
+        TMainForm mainForm({second, first});
+        mainForm.resize(1200, 720);
+        mainForm.move(0, 0);
+        mainForm.show();
+
+        QElapsedTimer waited;
+        waited.start();
+        while (!mainForm.FirstShowDone() && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        mainForm.Workspace().TileHorizontally();
+        if (TCalKitEditForm* editor = mainForm.ActiveEditor())
+            mainForm.KitWindows().Activate(*editor);
+        mainForm.UpdateStatusText(QString());
+
+        QTimer::singleShot(800, &application, [&] {
+            switch (scene) {
+            case TScene::Kits:
+                status = SaveScreen(mainForm, mainForm.frameGeometry(), output) ? 0 : 1;
+                break;
+            case TScene::GpibSettings:
+                ShootGpibSettings(mainForm, output, status);
+                break;
+            case TScene::SendInProgress:
+                ShootSendInProgress(mainForm, output, status);
+                break;
+            }
+            application.quit();
+        });
+        QApplication::exec();
+        for (TCalKitEditForm* editor : mainForm.KitWindows().Editors())
+            editor->AgreeToClose();
+    }
+    FreeGpibCards();
     return status;
 }

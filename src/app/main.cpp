@@ -1,6 +1,6 @@
 // The desktop program: start-up in the order the program needs (one running instance per user,
-// the model catalogue, the user's number and date formats, the main window with its message
-// dialog), then the event loop.
+// the model catalogue, the user's number and date formats, the GPIB cards, the main window with
+// its message dialog), then the event loop; the cards go after the main window.
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "analyzers/Vna.h"
+#include "bus/GpibCardUnit.h"
 #include "ui/components/SingleInstance.h"
 #include "ui/components/UserLocale.h"
 #include "ui/main/ArrivingKitFiles.h"
@@ -44,9 +45,16 @@ int main(int argc, char** argv)
 
     Vnas();
     InstallUserLocaleFormat(QLocale());
+    // Each card binds its vendor library now; a missing library leaves its card unusable.
+    CreateGpibCards();
 
-    TMainForm mainForm(files);
-    mainForm.ArrivingFiles().Follow(instance);
-    mainForm.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        TMainForm mainForm(files);
+        mainForm.ArrivingFiles().Follow(instance);
+        mainForm.show();
+        status = QApplication::exec();
+    }
+    FreeGpibCards();
+    return status;
 }

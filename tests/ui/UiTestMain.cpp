@@ -1,5 +1,6 @@
-// Test main of the widget tests: an application object without a display, and a private
-// settings store so that no test reads or writes the user's own settings.
+// Test main of the widget tests: an application object without a display, a private
+// settings store so that no test reads or writes the user's own settings, and no splash
+// window at a main window's first show unless a test asks for one.
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("TESSALY_SPLASH_MILLISECONDS"))
+        qputenv("TESSALY_SPLASH_MILLISECONDS", "0");
     const QTemporaryDir settingsHome;
     if (!settingsHome.isValid())
         return 2;

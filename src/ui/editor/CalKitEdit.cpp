@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analyzers/BusTransfer.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "kit/TextExport.h"
@@ -238,6 +239,18 @@ void TCalKitEditForm::ReadDiskFile(const QString& fileName)
 void TCalKitEditForm::WriteDiskFile(const QString& fileName)
 {
     FKit->Vna().WriteDiskFile(*FKit, ToCorePath(fileName));
+}
+
+void TCalKitEditForm::SendKitToVna(TGpibCard& card, const TProgressProc& progress)
+{
+    SendKitToAnalyzer(*FKit, card, progress);
+}
+
+void TCalKitEditForm::ReadKitFromVna(TGpibCard& card, const TProgressProc& progress)
+{
+    ReadKitFromAnalyzer(*FKit, card, progress);
+    FUndoHistory.MarkDirtyForever();
+    RefreshPages();
 }
 
 QString TCalKitEditForm::CloseQuestionText()

@@ -8,12 +8,14 @@
 #include <memory>
 #include <vector>
 
+#include "analyzers/Vna.h"
 #include "kit/UndoHistory.h"
 #include "ui/editor/KitReport.h"
 
 class QTabWidget;
 class TCalKit;
 class TEditorHost;
+class TGpibCard;
 class TEditorPage;
 class TStandardsPage;
 class TVna;
@@ -82,6 +84,12 @@ public:
     // The texts the printed report takes from the pages: the standards and class tables
     // (every class, also those the calibration type hides) and the selected TRL settings.
     TReportTexts ReportTexts() const;
+    // The kit to the analyzer, and the analyzer's kit into this window's kit, through the
+    // kit's model: the card is opened, and closed again whatever the transfer raises
+    // (EGpibException, EUserAbort from progress). A read replaces the kit without an
+    // undoable step, so the kit counts as modified for good; the pages show what was read.
+    void SendKitToVna(TGpibCard& card, const TProgressProc& progress);
+    void ReadKitFromVna(TGpibCard& card, const TProgressProc& progress);
 
     // The close question: true when the window may close (not modified, saved, or the user
     // chose not to save).

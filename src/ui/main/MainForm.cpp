@@ -16,10 +16,14 @@
 #include "ui/components/RecentFileList.h"
 #include "ui/components/RegistrySettings.h"
 #include "ui/components/SettingsScope.h"
+#include "ui/dialogs/GpibSettingsValues.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
+#include "ui/main/AboutCommand.h"
 #include "ui/main/ArrivingKitFiles.h"
+#include "ui/main/DebugMenu.h"
 #include "ui/main/FileCommands.h"
+#include "ui/main/GpibCommands.h"
 #include "ui/main/HelpCommands.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
@@ -93,12 +97,12 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     });
 
     FUserMsgForm = new TUserMsgForm(this);
+    FGpibCommands = new TGpibCommands(*this);
+    FDebugMenu = new TDebugMenu(*FMenus->mnuDebug, *this);
+    FAboutCommand = new TAboutCommand(*this, *FActions->HelpAbout, *FDebugMenu);
 
     ConnectActions();
     connect(FMenus->mnuWindow, &QMenu::aboutToShow, this, &TMainForm::WindowMenuAboutToShow);
-    for (QAction* option : {FActions->GpibOption1, FActions->GpibOption2, FActions->GpibOption3,
-                            FActions->GpibOption4})
-        option->setVisible(false);
     UpdateActions();
 }
 
@@ -271,6 +275,8 @@ void TMainForm::UpdateActions()
         if (a.EditRedo->text() != redo)
             a.EditRedo->setText(redo);
     }
+    if (FGpibCommands)
+        FGpibCommands->UpdateActions();
 }
 
 void TMainForm::UpdateStatusText(const QString& text)
@@ -314,6 +320,7 @@ void TMainForm::showEvent(QShowEvent* event)
 void TMainForm::FormShow()
 {
     FSettings->LoadSettings();
+    TGpibCommands::RestoreSettings(*FSettings);
     VnaSelect(StoredModelIndex(FSettings->ReadValue(VnaKey, VnaKey, QStringLiteral("0"))));
     // The kits open once the window is on the screen, so their messages have an owner to
     // stand in front of.
@@ -334,6 +341,7 @@ void TMainForm::OpenStartupKits()
     }
     if (FKitWindows->Count() == 0)
         FFileCommands->FileNewExecute();
+    FAboutCommand->ShowSplash();
     FFirstShowDone = true;
     UpdateActions();
     UpdateStatusText(QString());
@@ -341,6 +349,11 @@ void TMainForm::OpenStartupKits()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // A running transfer holds a kit window and the card; the program ends after it.
+    if (FGpibCommands->TransferRunning()) {
+        event->ignore();
+        return;
+    }
     const QList<TCalKitEditForm*> editors = FKitWindows->Editors();
     for (TCalKitEditForm* editor : editors) {
         if (!editor->CloseQuery()) {
@@ -356,6 +369,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::FormClose()
 {
+    StoreGpibSettings(*FSettings);
     FSettings->WriteValue(VnaKey, VnaKey, QString::number(CurrentVna().ModelIndex));
     FSettings->WriteValue(LastKitKey, LastKitKey, QStringLiteral(" "));
     if (TCalKitEditForm* editor = ActiveEditor(); editor && !editor->FileName().isEmpty())

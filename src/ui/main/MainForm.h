@@ -11,10 +11,13 @@
 
 class QMenu;
 class TArrivingKitFiles;
+class TAboutCommand;
 class TCalKitEditForm;
+class TDebugMenu;
 class TFileCommands;
 class TFileDialogs;
 class THelpCommands;
+class TGpibCommands;
 class TIdleNotifier;
 class TKitWindows;
 class TKitWorkspace;
@@ -76,6 +79,9 @@ public:
     TRecentFileList& RecentFiles() const { return *FRecentFiles; }
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
+    TGpibCommands& GpibCommands() const { return *FGpibCommands; }
+    TDebugMenu& DebugMenu() const { return *FDebugMenu; }
+    TAboutCommand& AboutCommand() const { return *FAboutCommand; }
     void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
 
 protected:
@@ -109,5 +115,8 @@ private:
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
     TUserMsgForm* FUserMsgForm;
+    TGpibCommands* FGpibCommands = nullptr;
+    TDebugMenu* FDebugMenu = nullptr;
+    TAboutCommand* FAboutCommand = nullptr;
     QList<QAction*> FWindowListItems;
 };
