@@ -28,6 +28,14 @@ constexpr auto PauseLength = std::chrono::milliseconds(10);
 void SetGpibEventHook(TGpibEventHook hook) { EventHook = std::move(hook); }
 void SetGpibLogSink(TGpibLogSink sink) { LogSink = std::move(sink); }
 
+void ProcessGpibEvents()
+{
+    // A copy, so that a hook which replaces itself while running stays alive.
+    const TGpibEventHook hook = EventHook;
+    if (hook)
+        hook();
+}
+
 TGpibCard::TGpibCard(TGpibDriver driver, int minBoard, int maxBoard, int board)
     : FMaxBoard(maxBoard), FMinBoard(minBoard), FDriver(driver), FBoard(board)
 {

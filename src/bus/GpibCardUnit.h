@@ -82,6 +82,9 @@ using TGpibEventHook = std::function<void()>;
 using TGpibLogSink = std::function<void(const std::string& line)>;
 void SetGpibEventHook(TGpibEventHook hook);
 void SetGpibLogSink(TGpibLogSink sink);
+// Runs the installed event hook once, if there is one: for the waits of the network cards,
+// which keep the user interface live between short slices of their own.
+void ProcessGpibEvents();
 
 // One card of each kind, indexed by TGpibDriver; owns the cards.
 using TGpibCards = std::array<std::unique_ptr<TGpibCard>, 5>;

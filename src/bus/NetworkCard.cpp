@@ -40,7 +40,7 @@ void TNetworkCard::Connect(const char* operation)
 {
     Disconnect();
     try {
-        FConnection.emplace(FHost, FPort, FTimeLimit);
+        FConnection.emplace(FHost, FPort, FTimeLimit, ProcessGpibEvents);
     } catch (const ENetworkFailure& failure) {
         Fail(operation, failure.what());
     }

@@ -1,6 +1,7 @@
 // What the cards that reach the analyzer over a network have in common: the host and port,
-// one TCP connection from Open to Close, the time limit of every wait, and the three-line
-// message of a failure ("Error in LanCard.Read:", the failure, then host, port and address).
+// one TCP connection from Open to Close, the time limit of every wait (during which the bus
+// event hook runs every few milliseconds, as in Wait), and the three-line message of a
+// failure ("Error in LanCard.Read:", the failure, then host, port and address).
 // These cards need no driver library, so they are always bound.
 #pragma once
 

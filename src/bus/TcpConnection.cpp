@@ -2,6 +2,7 @@
 
 #include "bus/SocketPlatform.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -51,6 +52,22 @@ private:
     addrinfo* list_ = nullptr;
 };
 
+// Waits as WaitForSocket does, in slices of at most IdleSlice with idle run between them.
+// The deadline is kept: idle does not run once it has passed.
+TSocketWait WaitInSlices(TNativeSocket socket, bool forWriting, Clock::time_point deadline,
+                         const TTcpConnection::TIdleProc& idle)
+{
+    if (!idle)
+        return WaitForSocket(socket, forWriting, deadline);
+    for (;;) {
+        const TSocketWait result =
+            WaitForSocket(socket, forWriting, std::min(deadline, Clock::now() + TTcpConnection::IdleSlice));
+        if (result != TSocketWait::TimedOut || Clock::now() >= deadline)
+            return result;
+        idle();
+    }
+}
+
 std::string ConnectFailure(int error)
 {
     return Refused(error) ? "Connection refused" : "Cannot connect: " + SocketErrorText(error);
@@ -59,7 +76,7 @@ std::string ConnectFailure(int error)
 // Connects a non-blocking socket to one address. Returns an empty text once connected, the
 // reason of the failure otherwise.
 std::string ConnectOne(TNativeSocket socket, const addrinfo& address, std::chrono::milliseconds limit,
-                       Clock::time_point deadline)
+                       Clock::time_point deadline, const TTcpConnection::TIdleProc& idle)
 {
     if (!SetNonBlocking(socket))
         return ConnectFailure(LastSocketError());
@@ -68,7 +85,7 @@ std::string ConnectOne(TNativeSocket socket, const addrinfo& address, std::chron
     int error = LastSocketError();
     if (!ConnectPending(error))
         return ConnectFailure(error);
-    switch (WaitForSocket(socket, true, deadline)) {
+    switch (WaitInSlices(socket, true, deadline, idle)) {
     case TSocketWait::TimedOut:
         return "No connection within " + SecondsText(limit);
     case TSocketWait::Failed:
@@ -98,7 +115,9 @@ std::string SecondsText(std::chrono::milliseconds limit)
     return text + " s";
 }
 
-TTcpConnection::TTcpConnection(const std::string& host, int port, std::chrono::milliseconds timeLimit)
+TTcpConnection::TTcpConnection(const std::string& host, int port, std::chrono::milliseconds timeLimit,
+                               TIdleProc idle)
+    : idle_(std::move(idle))
 {
     if (host.empty())
         throw ENetworkFailure("No host name given");
@@ -113,7 +132,7 @@ TTcpConnection::TTcpConnection(const std::string& host, int port, std::chrono::m
             failure = ConnectFailure(LastSocketError());
             continue;
         }
-        failure = ConnectOne(candidate.Get(), *address, timeLimit, deadline);
+        failure = ConnectOne(candidate.Get(), *address, timeLimit, deadline, idle_);
         if (failure.empty()) {
             // Commands are short and each waits for the one before: send them at once.
             const int on = 1;
@@ -130,7 +149,7 @@ TTcpConnection::TTcpConnection(const std::string& host, int port, std::chrono::m
 TTcpConnection::~TTcpConnection() { Release(); }
 
 TTcpConnection::TTcpConnection(TTcpConnection&& other) noexcept
-    : socket_(std::exchange(other.socket_, -1)), pending_(std::move(other.pending_))
+    : idle_(std::move(other.idle_)), socket_(std::exchange(other.socket_, -1)), pending_(std::move(other.pending_))
 {
 }
 
@@ -138,6 +157,7 @@ TTcpConnection& TTcpConnection::operator=(TTcpConnection&& other) noexcept
 {
     if (this != &other) {
         Release();
+        idle_ = std::move(other.idle_);
         socket_ = std::exchange(other.socket_, -1);
         pending_ = std::move(other.pending_);
     }
@@ -168,7 +188,7 @@ void TTcpConnection::Send(std::string_view bytes, std::chrono::milliseconds time
             continue;
         if (!WouldBlock(error))
             FailWithError("Cannot send", error);
-        switch (WaitForSocket(Native(socket_), true, deadline)) {
+        switch (WaitInSlices(Native(socket_), true, deadline, idle_)) {
         case TSocketWait::TimedOut:
             throw ENetworkFailure("Could not send within " + SecondsText(timeLimit));
         case TSocketWait::Failed:
@@ -206,7 +226,7 @@ std::string TTcpConnection::ReceiveLine(std::size_t maxLength, std::chrono::mill
             continue;
         if (!WouldBlock(error))
             FailWithError("Cannot receive", error);
-        switch (WaitForSocket(Native(socket_), false, deadline)) {
+        switch (WaitInSlices(Native(socket_), false, deadline, idle_)) {
         case TSocketWait::TimedOut:
             throw ENetworkFailure("No reply within " + SecondsText(timeLimit));
         case TSocketWait::Failed:

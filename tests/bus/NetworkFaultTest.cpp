@@ -11,7 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
+#include <vector>
 
 using Lines = std::vector<std::string>;
 using namespace std::chrono_literals;
@@ -128,4 +131,52 @@ TEST(NetworkFaults, ConnectionDroppedInTheMiddleOfATransferEndsIt)
                                 [](const std::string& line) { return line.rfind("message ", 0) == 0; }),
                   3);
     }
+}
+
+TEST(NetworkFaults, WaitingForAReplyKeepsTheEventHookRunningAndStillEndsAtTheLimit)
+{
+    using Clock = std::chrono::steady_clock;
+    SimTcpProcess sim({"--protocol", "raw", "--silent"});
+    TLanCard card;
+    card.SetHost("127.0.0.1");
+    card.SetPort(sim.Port());
+    card.SetTimeLimit(400ms);
+    std::vector<Clock::time_point> calls;
+    auto hookRun = 0ms;
+    SetGpibEventHook([&] {
+        calls.push_back(Clock::now());
+        std::this_thread::sleep_for(hookRun);
+    });
+    card.Open();
+    card.Write("*IDN?");
+
+    // A quick hook (events processed at once) and a slow one (a repaint taking 25 ms).
+    for (const auto run : {0ms, 25ms}) {
+        SCOPED_TRACE(run.count());
+        hookRun = run;
+        calls.clear();
+        const auto start = Clock::now();
+        std::string reply = "untouched";
+        const std::string message = GpibError([&] { card.Read(reply); });
+        const auto end = Clock::now();
+        EXPECT_EQ(message, "Error in LanCard.Read:\nNo reply within 0.4 s" + Where(card));
+        EXPECT_EQ(reply, "untouched");
+        const double elapsed = std::chrono::duration<double, std::milli>(end - start).count();
+        EXPECT_GE(elapsed, 400.0);
+        EXPECT_LT(elapsed, 400.0 + run.count() + 150.0) << "the hook must not stretch the limit";
+
+        ASSERT_GE(calls.size(), run == 0ms ? 20u : 8u);
+        // No stretch of the wait without a call: from the start, between calls, to the end.
+        calls.insert(calls.begin(), start);
+        calls.push_back(end);
+        auto longestGap = Clock::duration::zero();
+        for (std::size_t i = 1; i < calls.size(); ++i)
+            longestGap = std::max(longestGap, calls[i] - calls[i - 1]);
+        const double longest = std::chrono::duration<double, std::milli>(longestGap).count();
+        EXPECT_LT(longest, run.count() + 60.0);
+    }
+    SetGpibEventHook({});
+    card.Close();
+    EXPECT_FALSE(card.Connected());
+    EXPECT_EQ(sim.Stop(), 0);
 }

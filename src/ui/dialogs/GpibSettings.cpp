@@ -1,15 +1,20 @@
 #include "ui/dialogs/GpibSettings.h"
 
+#include "bus/NetworkCard.h"
 #include "ui/dialogs/ControlNaming.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -19,6 +24,13 @@ namespace {
 
 TGpibCard& Card(TGpibDriver driver) { return *GpibCards[driver]; }
 
+bool IsNetwork(TGpibDriver driver) { return driver == gdLan || driver == gdPrologix; }
+
+TNetworkCard& NetworkCard(TGpibDriver driver) { return *AsNetworkCard(&Card(driver)); }
+
+// The longest host name the name service takes.
+constexpr int HostNameLimit = 253;
+
 } // namespace
 
 TGpibSettingsForm::TGpibSettingsForm(QWidget* parent) : QDialog(parent)
@@ -27,7 +39,8 @@ TGpibSettingsForm::TGpibSettingsForm(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     setWindowIcon(QApplication::windowIcon());
     NameControl(this, QStringLiteral("GpibSettingsForm"), QStringLiteral("GPIB Settings"),
-                QStringLiteral("Chooses the GPIB driver library, the board number and the analyzer's GPIB address"),
+                QStringLiteral("Chooses the GPIB driver library or the network connection, the board number, the "
+                               "analyzer's GPIB address and the network host and port"),
                 2230);
     BuildControls();
 }
@@ -43,9 +56,18 @@ void TGpibSettingsForm::BuildControls()
     rbAT = new QRadioButton(QStringLiteral("Agilent Technologies SICL"), rgGpibDriver);
     NameControl(rbAT, QStringLiteral("rbAT"), QStringLiteral("Agilent Technologies SICL"),
                 QStringLiteral("Use the SICL library; available only when it is installed"), 8010);
+    rbLan = new QRadioButton(QStringLiteral("LAN (PNA SCPI socket)"), rgGpibDriver);
+    NameControl(rbLan, QStringLiteral("rbLan"), QStringLiteral("LAN (PNA SCPI socket)"),
+                QStringLiteral("Reach a PNA over its LAN port; needs no driver library"), 8010);
+    rbPrologix = new QRadioButton(QStringLiteral("Prologix GPIB-Ethernet controller"), rgGpibDriver);
+    NameControl(rbPrologix, QStringLiteral("rbPrologix"), QStringLiteral("Prologix GPIB-Ethernet controller"),
+                QStringLiteral("Reach the analyzer through a Prologix GPIB-Ethernet controller; needs no driver library"),
+                8010);
     FDriverButtons = new QButtonGroup(this);
     FDriverButtons->addButton(rbNI, gdNI);
     FDriverButtons->addButton(rbAT, gdAT);
+    FDriverButtons->addButton(rbLan, gdLan);
+    FDriverButtons->addButton(rbPrologix, gdPrologix);
     connect(FDriverButtons, &QButtonGroup::idToggled, this, [this](int driver, bool checked) {
         if (checked)
             rbClick(driver);
@@ -53,6 +75,8 @@ void TGpibSettingsForm::BuildControls()
     auto* driverLayout = new QVBoxLayout(rgGpibDriver);
     driverLayout->addWidget(rbNI);
     driverLayout->addWidget(rbAT);
+    driverLayout->addWidget(rbLan);
+    driverLayout->addWidget(rbPrologix);
 
     spnBoard = new QSpinBox(this);
     NameControl(spnBoard, QStringLiteral("spnBoard"), QStringLiteral("GPIB Board Number"),
@@ -63,17 +87,37 @@ void TGpibSettingsForm::BuildControls()
     NameControl(spnAddress, QStringLiteral("spnAddress"), QStringLiteral("VNA GPIB Address"),
                 QStringLiteral("Primary GPIB address of the analyzer, 0 to 30"), 8020);
 
-    auto* boardLabel = new QLabel(QStringLiteral("GPIB Board Number:"), this);
-    boardLabel->setBuddy(spnBoard);
-    NameControl(boardLabel, QStringLiteral("lblBoard"), QStringLiteral("GPIB Board Number:"),
+    edtHost = new QLineEdit(this);
+    edtHost->setMaxLength(HostNameLimit);
+    // A host name, an IPv4 address or an IPv6 address (with its zone).
+    edtHost->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9.:%_-]*")), edtHost));
+    NameControl(edtHost, QStringLiteral("edtHost"), QStringLiteral("Host"),
+                QStringLiteral("Host name or IP address of the PNA or of the Prologix controller"));
+    spnPort = new QSpinBox(this);
+    spnPort->setRange(1, 65535);
+    NameControl(spnPort, QStringLiteral("spnPort"), QStringLiteral("Port"),
+                QStringLiteral("TCP port: 5025 for a PNA's SCPI socket, 1234 for a Prologix controller"));
+
+    lblBoard = new QLabel(QStringLiteral("GPIB Board Number:"), this);
+    lblBoard->setBuddy(spnBoard);
+    NameControl(lblBoard, QStringLiteral("lblBoard"), QStringLiteral("GPIB Board Number:"),
                 QStringLiteral("Label of the board number"), 8015);
-    auto* addressLabel = new QLabel(QStringLiteral("VNA GPIB Address:"), this);
-    addressLabel->setBuddy(spnAddress);
-    NameControl(addressLabel, QStringLiteral("lblAddress"), QStringLiteral("VNA GPIB Address:"),
+    lblAddress = new QLabel(QStringLiteral("VNA GPIB Address:"), this);
+    lblAddress->setBuddy(spnAddress);
+    NameControl(lblAddress, QStringLiteral("lblAddress"), QStringLiteral("VNA GPIB Address:"),
                 QStringLiteral("Label of the analyzer address"), 8020);
+    lblHost = new QLabel(QStringLiteral("Host:"), this);
+    lblHost->setBuddy(edtHost);
+    NameControl(lblHost, QStringLiteral("lblHost"), QStringLiteral("Host:"), QStringLiteral("Label of the host"));
+    lblPort = new QLabel(QStringLiteral("Port:"), this);
+    lblPort->setBuddy(spnPort);
+    NameControl(lblPort, QStringLiteral("lblPort"), QStringLiteral("Port:"), QStringLiteral("Label of the port"));
     auto* numbers = new QFormLayout;
-    numbers->addRow(boardLabel, spnBoard);
-    numbers->addRow(addressLabel, spnAddress);
+    numbers->addRow(lblBoard, spnBoard);
+    numbers->addRow(lblAddress, spnAddress);
+    numbers->addRow(lblHost, edtHost);
+    numbers->addRow(lblPort, spnPort);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     NameControl(btnOK, QStringLiteral("btnOK"), QStringLiteral("OK"),
@@ -110,13 +154,19 @@ void TGpibSettingsForm::FormShow()
     rbAT->setEnabled(Card(gdAT).Loaded());
     // With the no-bus card current no button is checked; the group must allow that.
     FDriverButtons->setExclusive(false);
-    rbNI->setChecked(current.Driver() == gdNI);
-    rbAT->setChecked(current.Driver() == gdAT);
+    for (QAbstractButton* button : FDriverButtons->buttons())
+        button->setChecked(FDriverButtons->id(button) == current.Driver());
     FDriverButtons->setExclusive(true);
     FChosenDriver = current.Driver();
     SetBoardRange(FChosenDriver);
     spnBoard->setValue(current.Board());
     spnAddress->setValue(current.Address());
+    for (const TGpibDriver driver : {gdLan, gdPrologix}) {
+        const TNetworkCard& card = NetworkCard(driver);
+        FNetworkFields[driver - gdLan] = {QString::fromLatin1(card.Host()), card.Port()};
+    }
+    ShowNetworkFields(IsNetwork(FChosenDriver) ? FChosenDriver : gdLan);
+    EnableFields(FChosenDriver);
     btnCancel->setFocus();
 }
 
@@ -124,6 +174,36 @@ void TGpibSettingsForm::rbClick(int driver)
 {
     FChosenDriver = static_cast<TGpibDriver>(driver);
     SetBoardRange(FChosenDriver);
+    if (IsNetwork(FChosenDriver) && FChosenDriver != FShownNetwork) {
+        KeepNetworkFields();
+        ShowNetworkFields(FChosenDriver);
+    }
+    EnableFields(FChosenDriver);
+}
+
+void TGpibSettingsForm::EnableFields(TGpibDriver driver)
+{
+    const bool network = IsNetwork(driver);
+    for (QWidget* board : {static_cast<QWidget*>(lblBoard), static_cast<QWidget*>(spnBoard)})
+        board->setEnabled(!network);
+    for (QWidget* address : {static_cast<QWidget*>(lblAddress), static_cast<QWidget*>(spnAddress)})
+        address->setEnabled(driver != gdLan);
+    for (QWidget* field : {static_cast<QWidget*>(lblHost), static_cast<QWidget*>(edtHost),
+                           static_cast<QWidget*>(lblPort), static_cast<QWidget*>(spnPort)})
+        field->setEnabled(network);
+}
+
+void TGpibSettingsForm::ShowNetworkFields(TGpibDriver driver)
+{
+    FShownNetwork = driver;
+    const TNetworkFields& fields = FNetworkFields[driver - gdLan];
+    edtHost->setText(fields.Host);
+    spnPort->setValue(fields.Port);
+}
+
+void TGpibSettingsForm::KeepNetworkFields()
+{
+    FNetworkFields[FShownNetwork - gdLan] = {edtHost->text(), spnPort->value()};
 }
 
 void TGpibSettingsForm::SetBoardRange(TGpibDriver driver)
@@ -142,6 +222,11 @@ void TGpibSettingsForm::btnOKClick()
     TGpibCard& card = Card(FChosenDriver);
     card.SetBoard(spnBoard->value());
     card.SetAddress(spnAddress->value());
+    if (IsNetwork(FChosenDriver)) {
+        TNetworkCard& network = NetworkCard(FChosenDriver);
+        network.SetHost(edtHost->text().toLatin1().toStdString());
+        network.SetPort(spnPort->value());
+    }
     CurrentGpibCard = &card;
     accept();
 }

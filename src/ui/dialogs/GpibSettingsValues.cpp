@@ -1,6 +1,7 @@
 #include "ui/dialogs/GpibSettingsValues.h"
 
 #include "bus/GpibCardUnit.h"
+#include "bus/NetworkCard.h"
 #include "kit/Utility.h"
 #include "ui/components/RegistrySettings.h"
 
@@ -20,17 +21,24 @@ int StoredInt(const QString& text, int fallback)
 
 TGpibCard& RestoreGpibSettings(const TGpibSettingsValues& stored)
 {
-    return ChooseStartupGpibCard(StoredInt(stored.GpibCard, gdNI), StoredInt(stored.BoardNumber, -1),
-                                 StoredInt(stored.VnaAddress, -1));
+    TGpibCard& card = ChooseStartupGpibCard(StoredInt(stored.GpibCard, gdNI), StoredInt(stored.BoardNumber, -1),
+                                            StoredInt(stored.VnaAddress, -1));
+    RestoreNetworkSettings(card, stored.Host.toLatin1().toStdString(), StoredInt(stored.Port, -1));
+    return card;
 }
 
 std::optional<TGpibSettingsValues> GpibSettingsToStore()
 {
     if (CurrentGpibCard == nullptr || CurrentGpibCard->Driver() == gdNone)
         return std::nullopt;
-    return TGpibSettingsValues{QString::number(static_cast<int>(CurrentGpibCard->Driver())),
+    TGpibSettingsValues values{QString::number(static_cast<int>(CurrentGpibCard->Driver())),
                                QString::number(CurrentGpibCard->Board()),
                                QString::number(CurrentGpibCard->Address())};
+    if (const TNetworkCard* network = AsNetworkCard(CurrentGpibCard)) {
+        values.Host = QString::fromLatin1(network->Host());
+        values.Port = QString::number(network->Port());
+    }
+    return values;
 }
 
 TGpibCard& RestoreGpibSettings(const TRegistrySettings& settings)
@@ -38,7 +46,9 @@ TGpibCard& RestoreGpibSettings(const TRegistrySettings& settings)
     return RestoreGpibSettings(TGpibSettingsValues{
         settings.ReadValue(GpibSubKey, GpibCardValue, DefaultDriver),
         settings.ReadValue(GpibSubKey, BoardNumberValue, DefaultOutOfRange),
-        settings.ReadValue(GpibSubKey, VnaAddressValue, DefaultOutOfRange)});
+        settings.ReadValue(GpibSubKey, VnaAddressValue, DefaultOutOfRange),
+        settings.ReadValue(GpibSubKey, HostValue, QString()),
+        settings.ReadValue(GpibSubKey, PortValue, DefaultOutOfRange)});
 }
 
 void StoreGpibSettings(TRegistrySettings& settings)
@@ -49,4 +59,8 @@ void StoreGpibSettings(TRegistrySettings& settings)
     settings.WriteValue(GpibSubKey, GpibCardValue, values->GpibCard);
     settings.WriteValue(GpibSubKey, BoardNumberValue, values->BoardNumber);
     settings.WriteValue(GpibSubKey, VnaAddressValue, values->VnaAddress);
+    if (AsNetworkCard(CurrentGpibCard) != nullptr) {
+        settings.WriteValue(GpibSubKey, HostValue, values->Host);
+        settings.WriteValue(GpibSubKey, PortValue, values->Port);
+    }
 }

@@ -7,6 +7,9 @@
 #include "ui/dialogs/GpibSettings.h"
 #include "ui/dialogs/GpibSettingsValues.h"
 
+#include "bus/NetworkCard.h"
+
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -27,12 +30,17 @@ public:
         settings->setValue("GPIB/GpibCard", values.GpibCard);
         settings->setValue("GPIB/BoardNumber", values.BoardNumber);
         settings->setValue("GPIB/VnaAddress", values.VnaAddress);
+        if (!values.Host.isEmpty())
+            settings->setValue("GPIB/Host", values.Host);
+        if (!values.Port.isEmpty())
+            settings->setValue("GPIB/Port", values.Port);
     }
     TGpibSettingsValues Stored() const
     {
         const auto settings = scope_.Open();
         return {settings->value("GPIB/GpibCard").toString(), settings->value("GPIB/BoardNumber").toString(),
-                settings->value("GPIB/VnaAddress").toString()};
+                settings->value("GPIB/VnaAddress").toString(), settings->value("GPIB/Host").toString(),
+                settings->value("GPIB/Port").toString()};
     }
     const TGpibCard& Restore() const { return RestoreGpibSettings(Load()); }
     void Close() const
@@ -63,7 +71,15 @@ struct SettingsDialog {
     int Board() const { return Control<QSpinBox>("spnBoard")->value(); }
     int Address() const { return Control<QSpinBox>("spnAddress")->value(); }
     bool Checked(const char* radio) const { return Control<QRadioButton>(radio)->isChecked(); }
-    bool Enabled(const char* radio) const { return Control<QRadioButton>(radio)->isEnabled(); }
+    bool Enabled(const char* control) const { return Control<QWidget>(control)->isEnabled(); }
+    QLineEdit* Host() const { return Control<QLineEdit>("edtHost"); }
+    QSpinBox* Port() const { return Control<QSpinBox>("spnPort"); }
+    // Types text into the host field in place of what it holds.
+    void TypeHost(const QString& text) const
+    {
+        Host()->clear();
+        QTest::keyClicks(Host(), text);
+    }
 
     TGpibSettingsForm form;
 };
@@ -199,4 +215,83 @@ TEST(GpibSettings, UnboundDriversCannotBeChosenAndOkKeepsTheNoBusCard)
     ASSERT_EQ(CurrentGpibCard, GpibCards[gdNone].get());
     EXPECT_EQ(CurrentGpibCard->Board(), 0);
     EXPECT_EQ(CurrentGpibCard->Address(), 9);
+}
+
+TEST(GpibSettings, NetworkCardsAreAlwaysChoosableAndOkAppliesTheirHostAndPort)
+{
+    SimulatedMachine machine(NoLibrary, NoLibrary);
+    AsNetworkCard(GpibCards[gdPrologix].get())->SetHost("gpib-eth.lab");
+    ChooseStartupGpibCard(gdNone, -1, 9);
+    SettingsDialog dialog;
+    EXPECT_TRUE(dialog.Enabled("rbLan") && dialog.Enabled("rbPrologix"));
+    EXPECT_FALSE(dialog.Enabled("edtHost") || dialog.Enabled("spnPort"));
+
+    dialog.Click("rbLan");
+    EXPECT_TRUE(dialog.Enabled("edtHost") && dialog.Enabled("spnPort"));
+    EXPECT_FALSE(dialog.Enabled("spnBoard") || dialog.Enabled("spnAddress"));
+    EXPECT_EQ(dialog.Port()->value(), 5025);
+    dialog.TypeHost("pna 7.lab/x"); // only what a host name or an address can hold
+    EXPECT_EQ(dialog.Host()->text(), "pna7.labx");
+    dialog.Click("rbPrologix");
+    EXPECT_EQ(dialog.Host()->text(), "gpib-eth.lab");
+    EXPECT_EQ(dialog.Port()->value(), 1234);
+    EXPECT_TRUE(dialog.Enabled("spnAddress") && !dialog.Enabled("spnBoard"));
+    dialog.Click("rbLan");
+    EXPECT_EQ(dialog.Host()->text(), "pna7.labx") << "each network card keeps what was typed for it";
+    dialog.TypeHost("192.168.0.50");
+    dialog.Port()->setValue(5026);
+    dialog.Click("btnOK");
+
+    ASSERT_EQ(CurrentGpibCard, GpibCards[gdLan].get());
+    const auto& lan = *AsNetworkCard(CurrentGpibCard);
+    EXPECT_EQ(lan.Host(), "192.168.0.50");
+    EXPECT_EQ(lan.Port(), 5026);
+    EXPECT_EQ(lan.Address(), 9) << "the address goes along, for a later GPIB card";
+    EXPECT_EQ(AsNetworkCard(GpibCards[gdPrologix].get())->Host(), "gpib-eth.lab");
+}
+
+TEST(GpibSettings, CancelLeavesTheNetworkCardsAsTheyWere)
+{
+    SimulatedMachine machine(NiLibrary, NoLibrary);
+    auto& prologix = *AsNetworkCard(GpibCards[gdPrologix].get());
+    prologix.SetHost("10.0.0.7");
+    ChooseStartupGpibCard(gdPrologix, -1, 5);
+    SettingsDialog dialog;
+    EXPECT_TRUE(dialog.Checked("rbPrologix"));
+    dialog.TypeHost("10.0.0.8");
+    dialog.Port()->setValue(4000);
+    dialog.Click("rbLan");
+    dialog.Click("btnCancel");
+
+    EXPECT_EQ(CurrentGpibCard, &prologix);
+    EXPECT_EQ(prologix.Host(), "10.0.0.7");
+    EXPECT_EQ(prologix.Port(), 1234);
+}
+
+TEST(GpibSettings, NetworkCardIsRestoredWithItsStoredHostAndPortAndStoresThemAtClose)
+{
+    SimulatedMachine machine(NiLibrary, NoLibrary);
+    StoredSettings store;
+    store.Store({"4", "0", "7", " 192.168.0.60 ", "1240"});
+    ASSERT_EQ(&store.Restore(), GpibCards[gdPrologix].get());
+    SettingsDialog dialog;
+    EXPECT_TRUE(dialog.Checked("rbPrologix"));
+    EXPECT_EQ(dialog.Host()->text(), "192.168.0.60");
+    EXPECT_EQ(dialog.Port()->value(), 1240);
+    EXPECT_EQ(dialog.Address(), 7);
+
+    // A blank host and a port out of range leave the card's own.
+    CreateGpibCards();
+    store.Store({"3", "0", "16", "  ", "70000"});
+    store.Restore();
+    EXPECT_EQ(AsNetworkCard(CurrentGpibCard)->Port(), 5025);
+    EXPECT_EQ(AsNetworkCard(CurrentGpibCard)->Host(), "");
+
+    // Close writes the network card's host and port; a GPIB card later leaves them stored.
+    AsNetworkCard(CurrentGpibCard)->SetHost("pna");
+    store.Close();
+    EXPECT_EQ(store.Stored(), (TGpibSettingsValues{"3", "0", "16", "pna", "5025"}));
+    ChooseStartupGpibCard(gdNI, 2, 9);
+    store.Close();
+    EXPECT_EQ(store.Stored(), (TGpibSettingsValues{"0", "2", "9", "pna", "5025"}));
 }
