@@ -24,9 +24,9 @@ constexpr TImage Images[] = {
 
 }  // namespace
 
-const QList<TActionSpec>& TMainActions::Specs()
+const QList<TActionDefinition>& TMainActions::Definitions()
 {
-    static const QList<TActionSpec> specs{
+    static const QList<TActionDefinition> definitions{
         {"FileNew", "File", "&New", "Ctrl+N", "New", "Create a new cal kit", 3010, 6},
         {"FileOpen", "File", "&Open...", "Ctrl+O", "Open", "Open an existing cal kit file", 3012, 7},
         {"FileClose", "File", "&Close", "", "Close", "Close the active cal kit", 3014, -1},
@@ -83,7 +83,7 @@ const QList<TActionSpec>& TMainActions::Specs()
         {"HelpAbout", "Help", "&About Tessaly...", "", "About",
          "Displays program information, version number, and copyright", 3520, -1},
     };
-    return specs;
+    return definitions;
 }
 
 QIcon TMainActions::Image(int image)
@@ -107,9 +107,9 @@ TMainActions::TMainActions(QWidget& owner) : QObject(&owner)
         &HelpTutorial,  &HelpHomePage,   &HelpAbout,
     };
     static_assert(sizeof fields / sizeof fields[0] == 38);
-    const QList<TActionSpec>& specs = Specs();
-    for (qsizetype i = 0; i < specs.size(); ++i) {
-        QAction* action = Make(owner, specs[i]);
+    const QList<TActionDefinition>& definitions = Definitions();
+    for (qsizetype i = 0; i < definitions.size(); ++i) {
+        QAction* action = Make(owner, definitions[i]);
         *fields[i] = action;
         FAll.append(action);
     }
@@ -117,23 +117,23 @@ TMainActions::TMainActions(QWidget& owner) : QObject(&owner)
         Find(QStringLiteral("GpibOption%1").arg(option))->setData(option);
 }
 
-QAction* TMainActions::Make(QWidget& owner, const TActionSpec& spec)
+QAction* TMainActions::Make(QWidget& owner, const TActionDefinition& definition)
 {
-    auto* action = new QAction(QString::fromLatin1(spec.Caption), &owner);
-    action->setObjectName(QString::fromLatin1(spec.Name));
-    action->setProperty("category", QString::fromLatin1(spec.Category));
-    action->setProperty("helpContext", spec.HelpContext);
-    const QString tooltip = QString::fromLatin1(spec.Tooltip);
-    const QString statusHint = QString::fromLatin1(spec.StatusHint);
+    auto* action = new QAction(QString::fromLatin1(definition.Caption), &owner);
+    action->setObjectName(QString::fromLatin1(definition.Name));
+    action->setProperty("category", QString::fromLatin1(definition.Category));
+    action->setProperty("helpContext", definition.HelpContext);
+    const QString tooltip = QString::fromLatin1(definition.Tooltip);
+    const QString statusHint = QString::fromLatin1(definition.StatusHint);
     if (!tooltip.isEmpty() || !statusHint.isEmpty())
         action->setProperty("hint", tooltip + QLatin1Char('|') + statusHint);
     action->setToolTip(tooltip);
     action->setStatusTip(statusHint);
     action->setWhatsThis(statusHint);
-    if (*spec.Shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(spec.Shortcut)));
-    if (spec.Image >= 0)
-        action->setIcon(Image(spec.Image));
+    if (*definition.Shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(definition.Shortcut)));
+    if (definition.Image >= 0)
+        action->setIcon(Image(definition.Image));
     action->setEnabled(false);
     owner.addAction(action);
     return action;

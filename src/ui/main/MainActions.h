@@ -12,7 +12,7 @@ class QAction;
 class QIcon;
 
 // One row of the action list.
-struct TActionSpec {
+struct TActionDefinition {
     const char* Name;
     const char* Category;
     const char* Caption;
@@ -30,7 +30,7 @@ public:
     explicit TMainActions(QWidget& owner);
 
     // The list in the order of the main window's table.
-    static const QList<TActionSpec>& Specs();
+    static const QList<TActionDefinition>& Definitions();
     // The icon of an image-list position; a null icon for a position without image.
     static QIcon Image(int image);
 
@@ -82,7 +82,7 @@ public:
     QAction* HelpAbout;
 
 private:
-    QAction* Make(QWidget& owner, const TActionSpec& spec);
+    QAction* Make(QWidget& owner, const TActionDefinition& definition);
 
     QList<QAction*> FAll;
 };

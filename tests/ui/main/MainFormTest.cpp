@@ -189,13 +189,13 @@ TEST_F(MainFormTest, OneActionListFeedsMenusToolbarAndPopup)
 {
     TMainForm& form = Start();
     const TMainActions& actions = form.Actions();
-    ASSERT_EQ(actions.All().size(), TMainActions::Specs().size());
-    for (const TActionSpec& spec : TMainActions::Specs()) {
-        const QAction* action = actions.Find(QString::fromLatin1(spec.Name));
-        ASSERT_NE(action, nullptr) << spec.Name;
-        EXPECT_EQ(action->text().isEmpty(), *spec.Caption == 0 && action->text().isEmpty()) << spec.Name;
-        EXPECT_EQ(TMainActions::HelpContextOf(*action), spec.HelpContext) << spec.Name;
-        EXPECT_EQ(action->icon().isNull(), spec.Image < 0) << spec.Name;
+    ASSERT_EQ(actions.All().size(), TMainActions::Definitions().size());
+    for (const TActionDefinition& definition : TMainActions::Definitions()) {
+        const QAction* action = actions.Find(QString::fromLatin1(definition.Name));
+        ASSERT_NE(action, nullptr) << definition.Name;
+        EXPECT_EQ(action->text().isEmpty(), *definition.Caption == 0 && action->text().isEmpty()) << definition.Name;
+        EXPECT_EQ(TMainActions::HelpContextOf(*action), definition.HelpContext) << definition.Name;
+        EXPECT_EQ(action->icon().isNull(), definition.Image < 0) << definition.Name;
     }
     EXPECT_EQ(actions.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(actions.FileSave->toolTip(), "Save");
