@@ -18,6 +18,7 @@
 #include "ui/components/SettingsScope.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
+#include "ui/main/EditCommands.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
@@ -87,6 +88,8 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     });
 
     FUserMsgForm = new TUserMsgForm(this);
+    FEditCommands = new TEditCommands(*this, *FActions, [this] { return ActiveEditor(); },
+                                      [this] { FIdle->Schedule(); });
 
     ConnectActions();
     connect(FMenus->mnuWindow, &QMenu::aboutToShow, this, &TMainForm::WindowMenuAboutToShow);
@@ -132,14 +135,6 @@ void TMainForm::ConnectActions()
     on(a.FileOpenVnaDiskFile, [files] { files->FileOpenVnaDiskFileExecute(); });
     on(a.FileSaveAsVnaDiskFile, [files] { files->FileSaveAsVnaDiskFileExecute(); });
     on(a.FileExit, [files] { files->FileExitExecute(); });
-    on(a.EditUndo, [this] {
-        if (TCalKitEditForm* editor = ActiveEditor())
-            editor->EditUndo();
-    });
-    on(a.EditRedo, [this] {
-        if (TCalKitEditForm* editor = ActiveEditor())
-            editor->EditRedo();
-    });
     on(a.WindowCascade, [this] { FWorkspace->cascadeSubWindows(); });
     on(a.WindowTileHorizontal, [this] { FWorkspace->TileHorizontally(); });
     on(a.WindowTileVertical, [this] { FWorkspace->TileVertically(); });
@@ -254,16 +249,7 @@ void TMainForm::UpdateActions()
     a.FileOpenVnaDiskFile->setEnabled(hasDiskFiles);
     a.FileSaveAsVnaDiskFile->setEnabled(hasDiskFiles && editor);
 
-    a.EditUndo->setEnabled(editor && editor->UndoHistory().CanUndo());
-    a.EditRedo->setEnabled(editor && editor->UndoHistory().CanRedo());
-    if (editor) {
-        const QString undo = FromCore(editor->UndoHistory().UndoMenuCaption());
-        if (a.EditUndo->text() != undo)
-            a.EditUndo->setText(undo);
-        const QString redo = FromCore(editor->UndoHistory().RedoMenuCaption());
-        if (a.EditRedo->text() != redo)
-            a.EditRedo->setText(redo);
-    }
+    FEditCommands->UpdateActions(editor);
 }
 
 void TMainForm::UpdateStatusText(const QString& text)

@@ -11,6 +11,7 @@
 
 class QMenu;
 class TCalKitEditForm;
+class TEditCommands;
 class TFileCommands;
 class TFileDialogs;
 class TIdleNotifier;
@@ -95,6 +96,7 @@ private:
     TKitWorkspace* FWorkspace;
     TKitWindows* FKitWindows;
     TFileCommands* FFileCommands;
+    TEditCommands* FEditCommands;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;
