@@ -180,8 +180,14 @@ void TClassesPage::ShowActiveClassRows()
 {
     TDataGrid& grid = *tsgStdClasses;
     const TColumnSet active = FEditor.Kit().ActiveClasses();
+    // The new rows are shown before the old ones go, so a current cell on a row that goes
+    // moves to a row that stays.
     for (int row = 1; row <= grid.RowCount(); ++row)
-        grid.SetRowVisible(row, active.Contains(row));
+        if (active.Contains(row))
+            grid.SetRowVisible(row, true);
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (!active.Contains(row))
+            grid.SetRowVisible(row, false);
     grid.Reload();
 }
 
@@ -274,8 +280,11 @@ void TClassesPage::tsgStdClassesCellEdit(int column, int row)
         return;
     TDataGrid& grid = *tsgStdClasses;
     if (!ApplyClassCell(*stdClass, column, ToCore(grid.CurrentText()), ToCore(FEditor.EditStartText()))) {
-        // The class kept the number of the text the edit began with; so does the cell.
+        // Text that is no integer (pasted, say) goes back to the text the edit began with;
+        // the class takes that text's number, so cell and kit agree.
         grid.RestoreEditStartText();
+        const std::string restored = ToCore(grid.CurrentText());
+        ApplyClassCell(*stdClass, column, restored, restored);
         Beep();
     }
     grid.RedrawRow(row);
