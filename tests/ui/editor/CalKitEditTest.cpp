@@ -51,6 +51,7 @@ protected:
     }
     void TearDown() override
     {
+        StopModalAnswers();
         if (Editor)
             Editor->AgreeToClose();
     }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -318,6 +319,7 @@ TEST_F(KitPropertiesPageTest, ASavedKitEditedAndUndoneBackClosesWithoutAQuestion
     EXPECT_TRUE(Editor->close());
     QTest::qWait(50);
     EXPECT_FALSE(*asked);
+    StopModalAnswers();
 }
 
 TEST(PropertyTextsTest, FixedNotationWithSignificantDigitsAndDecimals)
