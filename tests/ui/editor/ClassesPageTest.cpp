@@ -104,36 +104,18 @@ protected:
 TEST_F(ClassesPageTest, LaysOutTheListAndTheClassGridForTheModel)
 {
     const TVna& vna = Editor->Kit().Vna();
-    EXPECT_EQ(Editor->PageControl().indexOf(&Page()), 1);
-    EXPECT_EQ(Page().objectName(), "TabClasses");
 
     TRadioGroup& calType = Page().CalTypeControl();
-    EXPECT_EQ(calType.objectName(), "rgCalType");
-    EXPECT_EQ(calType.title(), "Calibration Type");
-    EXPECT_EQ(calType.ItemText(0), "SOLT cal");
-    EXPECT_EQ(calType.ItemText(1), "TRL cal");
-    EXPECT_EQ(calType.property("tag").toInt(), 7);
     EXPECT_FALSE(calType.isHidden()) << "the 8753D/E offers a TRL calibration";
     EXPECT_EQ(calType.ItemIndex(), 0) << "a new kit reads as SOLT";
 
-    EXPECT_EQ(List().objectName(), "tsgStdList");
-    EXPECT_EQ(List().ColumnCount(), 1);
     EXPECT_EQ(List().ColumnHeading(1), "Standards:");
-    EXPECT_EQ(List().ColumnWidth(1), 170);
     EXPECT_EQ(List().RowCount(), vna.NumStandards);
     EXPECT_EQ(List().CellText(1, 1), "#1  SHORT");
     EXPECT_EQ(List().CellText(1, 6), "#6") << "a standard of type None is listed as its number alone";
     EXPECT_TRUE(List().CellIsReadOnly(1, 2));
 
-    EXPECT_EQ(Grid().objectName(), "tsgStdClasses");
-    EXPECT_EQ(Grid().property("tag").toInt(), 10000);
-    EXPECT_EQ(Grid().ColumnCount(), 9);
     EXPECT_EQ(Grid().RowCount(), vna.NumClasses);
-    EXPECT_EQ(Grid().ColumnWidth(1), 180);
-    EXPECT_EQ(Grid().ColumnWidth(5), 40);
-    EXPECT_EQ(Grid().ColumnWidth(9), 110);
-    EXPECT_EQ(Grid().ColumnHeading(2), "A");
-    EXPECT_EQ(Grid().ColumnHeading(8), "G");
     EXPECT_EQ(Grid().ColumnHeading(9), "Standard\nClass Label");
     EXPECT_EQ(Grid().Column(9).MaxLength, vna.ClassLabelLength);
     EXPECT_EQ(Grid().CellText(1, 1), FromCore(vna.GetClassInfo(1).Name));
@@ -224,32 +206,6 @@ TEST_F(ClassesPageTest, NumbersThatNameNoStandardLeaveTheCellEmptyAndLettersBeep
     EXPECT_EQ(beeps.Count(), 3);
 }
 
-TEST_F(ClassesPageTest, TypingInOneCellIsOneStepThatUndoFindsAgain)
-{
-    Select(9, 2);
-    Type(QStringLiteral("LBL"));
-    PressEnter();
-    Select(2, 3);
-    Type(QStringLiteral("4"));
-    PressEnter();
-    EXPECT_EQ(Editor->UndoHistory().Count(), 2);
-    EXPECT_EQ(Class(2).Label(), "LBL");
-
-    Editor->ShowPage(Editor->StandardsPage());
-    Editor->EditUndo();
-    Editor->EditUndo();
-    EXPECT_EQ(Editor->PageControl().currentWidget(), &Page());
-    EXPECT_EQ(Class(2).Label(), "OPENS");
-    EXPECT_EQ(Class(3).GetStd(1), 0);
-    EXPECT_EQ(Grid().CurrentColumn(), 9);
-    EXPECT_EQ(Grid().CurrentRow(), 2);
-    EXPECT_EQ(Grid().CellText(9, 2), "OPENS");
-
-    Editor->EditRedo();
-    EXPECT_EQ(Class(2).Label(), "LBL");
-    EXPECT_EQ(ToCore(Editor->StatusText()), Editor->Kit().Vna().GetClassHint(9));
-}
-
 TEST_F(ClassesPageTest, DroppingAStandardTypesItsNumberIntoTheCellAsOneStep)
 {
     PickUpFromList(3);
@@ -269,7 +225,12 @@ TEST_F(ClassesPageTest, DroppingAStandardTypesItsNumberIntoTheCellAsOneStep)
     PickUpFromList(6);
     DropOn(4, 2);
     EXPECT_EQ(Class(2).GetStd(3), 6);
+    Select(9, 5);
+    Editor->ShowPage(Editor->StandardsPage());
     Editor->EditUndo();
+    EXPECT_EQ(Editor->PageControl().currentWidget(), &Page()) << "undo shows the cell it changes";
+    EXPECT_EQ(Grid().CurrentColumn(), 4);
+    EXPECT_EQ(Grid().CurrentRow(), 2);
     EXPECT_EQ(Class(2).GetStd(3), 3);
     Editor->EditUndo();
     EXPECT_EQ(Class(2).GetStd(3), 0);

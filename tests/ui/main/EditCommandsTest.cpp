@@ -1,6 +1,6 @@
 // The "&Edit" commands of the main window on real kit windows: their enabled states follow
 // the focused control and the clipboard, the shortcuts and the pop-up menu reach the active
-// kit, Undo and Redo name their steps, and rows go from one kit window to another.
+// kit, and Undo and Redo name their steps.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,19 +10,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/SettingsScope.h"
 #include "ui/editor/CalKitEdit.h"
-#include "ui/editor/ClassesPage.h"
 #include "ui/editor/StandardsPage.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/MainMenus.h"
-#include "ui/main/VnaSelector.h"
 
 namespace {
 
@@ -126,43 +123,4 @@ TEST_F(EditCommandsTest, StatesFollowTheFocusedControlAndTheClipboard)
     ASSERT_TRUE(WaitFor([this] { return Form->ActiveEditor() == nullptr; }));
     EXPECT_EQ(States(), (std::vector<bool>{false, false, false, false}));
     EXPECT_FALSE(Actions().EditUndo->isEnabled());
-}
-
-TEST_F(EditCommandsTest, ARowCopiedInOneKitIsPastedIntoAnotherOnItsOwnModel)
-{
-    TCalKitEditForm& first = Active();
-    Form->VnaSelector().MenuItems()[FindVna("8753D/E")->ModelIndex]->trigger();
-    TStandard& open = first.Kit().Standard(2);
-    open.SetStdType(TStdType::ArbiZ);
-    open.SetC0(50000);
-    ASSERT_EQ(open.StdType(), TStdType::ArbiZ);
-    ASSERT_EQ(open.C0(), 50000);
-    first.RefreshPages();
-    first.StandardsPage().Grid().setFocus();
-    SelectRow(first.StandardsPage().Grid(), 2);
-    EXPECT_TRUE(States()[1]);
-    Actions().EditCopy->trigger();
-
-    Actions().FileNew->trigger();
-    TCalKitEditForm& second = Active();
-    ASSERT_NE(&second, &first);
-    TVna& pna = *FindVna("PNA");
-    Form->VnaSelector().MenuItems()[pna.ModelIndex]->trigger();
-    ASSERT_EQ(&second.Kit().Vna(), &pna);
-    TDataGrid& grid = second.StandardsPage().Grid();
-    grid.setFocus();
-    SelectRow(grid, 5);
-    EXPECT_TRUE(States()[2]) << "Paste takes the other kit's row";
-    Actions().EditPaste->trigger();
-    EXPECT_EQ(second.Kit().Standard(5).StdType(), TStdType::None) << "the PNA has no arbitrary impedance";
-    EXPECT_EQ(second.Kit().Standard(5).C0(), pna.MaxCoefficient);
-    EXPECT_EQ(first.UndoHistory().Count(), 1) << "its own model change only";
-    EXPECT_EQ(second.UndoHistory().Count(), 2) << "the model change and the paste";
-
-    // The class grid takes only class rows.
-    second.ShowPage(second.ClassesPage());
-    TDataGrid& classes = second.ClassesPage().Grid();
-    classes.setFocus();
-    SelectRow(classes, 1);
-    EXPECT_EQ(States(), (std::vector<bool>{true, true, false, true}));
 }
