@@ -194,7 +194,8 @@ void TClassesPage::ShowActiveClassRows()
 void TClassesPage::RefreshPage()
 {
     tsgStdList->Reload();
-    tsgStdClasses->Reload();
+    // A kit read from a file or an analyzer may bring another calibration type.
+    ShowActiveClassRows();
 }
 
 void TClassesPage::EnterPage()

@@ -272,9 +272,11 @@ TEST_F(ClassesPageTest, DropsAreTakenOnlyFromTheListOnNumberCellsOfShownClasses)
     QApplication::sendEvent(Grid().viewport(), &move);
     EXPECT_FALSE(move.isAccepted());
 
-    // With TRL chosen, the SOLT rows are neither shown nor targets.
+    // With TRL chosen, the SOLT rows are neither shown nor targets; the rows follow a kit
+    // whose calibration type changed outside the page once the pages are refreshed.
     Editor->Kit().SetCalType(ctTrl);
-    Page().ShowActiveClassRows();
+    Editor->RefreshPages();
+    EXPECT_EQ(ShownRows(), (std::vector<int>{13, 14, 15}));
     EXPECT_TRUE(accepts(&List(), 3, 14));
 }
 
