@@ -14,10 +14,15 @@
 #include "kit/TextExport.h"
 #include "kit/Utility.h"
 #include "ui/components/CoreText.h"
+#include "ui/editor/ClassesPage.h"
+#include "ui/editor/ClipboardCommands.h"
 #include "ui/editor/EditorFonts.h"
 #include "ui/editor/EditorHost.h"
+#include "ui/editor/KitPropertiesPage.h"
 #include "ui/editor/KitSnapshot.h"
+#include "ui/editor/PropertyEditing.h"
 #include "ui/editor/StandardsPage.h"
+#include "ui/grid/DataGrid.h"
 
 namespace {
 
@@ -31,7 +36,10 @@ TCalKitEditForm::TCalKitEditForm(TEditorHost& host, QWidget* parent)
       FHost(host),
       FKit(TCalKit::Create(host.CurrentVna())),
       FPageControl(new QTabWidget(this)),
-      FStandardsPage(new TStandardsPage(*this))
+      FStandardsPage(new TStandardsPage(*this)),
+      FClassesPage(new TClassesPage(*this)),
+      FPropertiesPage(new TKitPropertiesPage(*this)),
+      FClipboardCommands(new TClipboardCommands(*this))
 {
     setObjectName(QStringLiteral("CalKitEditForm"));
     setAccessibleName(tr("Cal kit editor"));
@@ -54,12 +62,14 @@ TCalKitEditForm::TCalKitEditForm(TEditorHost& host, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FPageControl);
 
-    FPageControl->addTab(FStandardsPage, tr("  &Standard Definitions  "));
-    FPages.push_back(FStandardsPage);
-    AddEmptyPage(QStringLiteral("TabClasses"), 2, tr("  &Class Assignments  "),
-                 tr("The standards assigned to the calibration classes"));
-    AddEmptyPage(QStringLiteral("TabProperties"), 3, tr("  Cal Kit &Properties  "),
-                 tr("The label, description and settings of the cal kit"));
+    AddPage(*FStandardsPage, tr("  &Standard Definitions  "));
+    AddPage(*FClassesPage, tr("  &Class Assignments  "));
+    AddPage(*FPropertiesPage, tr("  Cal Kit &Properties  "));
+    // The calibration type sits on the class page but is a kit property like the others.
+    FPropertiesPage->Editing().AttachCalType(FClassesPage->CalTypeControl(),
+                                             [this] { FClassesPage->ShowActiveClassRows(); });
+    FClipboardCommands->WatchGrid(FStandardsPage->Grid());
+    FClipboardCommands->WatchGrid(FClassesPage->Grid());
 
     BuildPages();
     FPageControl->setCurrentWidget(FStandardsPage);
@@ -69,22 +79,19 @@ TCalKitEditForm::TCalKitEditForm(TEditorHost& host, QWidget* parent)
 
 TCalKitEditForm::~TCalKitEditForm()
 {
-    // The pages go first: the standards grid asks its page, which reads the kit.
+    // The pages go first: the grids ask their pages, which read the kit. The property
+    // controls stop following the focus before any of them goes.
+    FPropertiesPage->Editing().Detach();
     delete FPageControl;
     FPageControl = nullptr;
     FPages.clear();
     FUndoHistory.OnDirtyChange = nullptr;
 }
 
-void TCalKitEditForm::AddEmptyPage(const QString& name, int tag, const QString& caption,
-                                   const QString& description)
+void TCalKitEditForm::AddPage(TEditorPage& page, const QString& caption)
 {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    page->setProperty("tag", tag);
-    page->setAccessibleName(QString(caption).remove(QLatin1Char('&')).trimmed());
-    page->setAccessibleDescription(description);
-    FPageControl->addTab(page, caption);
+    FPageControl->addTab(&page.PageWidget(), caption);
+    FPages.push_back(&page);
 }
 
 void TCalKitEditForm::SetStatusText(const QString& text)
@@ -200,6 +207,50 @@ void TCalKitEditForm::EditUndo()
 void TCalKitEditForm::EditRedo()
 {
     FUndoHistory.Redo();
+    FHost.EditorStateChanged(*this);
+}
+
+void TCalKitEditForm::EditCut()
+{
+    FClipboardCommands->EditCut();
+    FHost.EditorStateChanged(*this);
+}
+
+void TCalKitEditForm::EditCopy()
+{
+    FClipboardCommands->EditCopy();
+    FHost.EditorStateChanged(*this);
+}
+
+void TCalKitEditForm::EditPaste()
+{
+    FClipboardCommands->EditPaste();
+    FHost.EditorStateChanged(*this);
+}
+
+void TCalKitEditForm::EditClearRow()
+{
+    FClipboardCommands->EditClearRow();
+    FHost.EditorStateChanged(*this);
+}
+
+bool TCalKitEditForm::CanCutOrCopy() const
+{
+    return FClipboardCommands->CanCutOrCopy();
+}
+
+bool TCalKitEditForm::CanPaste() const
+{
+    return FClipboardCommands->CanPaste();
+}
+
+bool TCalKitEditForm::CanClearRow() const
+{
+    return FClipboardCommands->CanClearRow();
+}
+
+void TCalKitEditForm::StateChanged()
+{
     FHost.EditorStateChanged(*this);
 }
 

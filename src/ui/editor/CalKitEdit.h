@@ -14,9 +14,12 @@
 
 class QTabWidget;
 class TCalKit;
+class TClassesPage;
+class TClipboardCommands;
 class TEditorHost;
 class TGpibCard;
 class TEditorPage;
+class TKitPropertiesPage;
 class TStandardsPage;
 class TVna;
 
@@ -46,6 +49,8 @@ public:
     const TUndoHistory& UndoHistory() const { return FUndoHistory; }
     QTabWidget& PageControl() const { return *FPageControl; }
     TStandardsPage& StandardsPage() const { return *FStandardsPage; }
+    TClassesPage& ClassesPage() const { return *FClassesPage; }
+    TKitPropertiesPage& PropertiesPage() const { return *FPropertiesPage; }
 
     // Lays every page out for the kit's model.
     void BuildPages();
@@ -70,6 +75,17 @@ public:
     void RestoreTyping(int tag, const QString& text);
     void EditUndo();
     void EditRedo();
+    // The clipboard commands on the control that has the focus: its selected text, or the
+    // whole selected row of a grid in the row formats.
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void EditClearRow();
+    bool CanCutOrCopy() const;
+    bool CanPaste() const;
+    bool CanClearRow() const;
+    // Tells the main window that something it shows of the editor changed.
+    void StateChanged();
 
     // Kit files: ECannotOpenFile / ECorruptCalKit, ECannotSaveFile / EFileReadOnly.
     void LoadKitFile(const QString& fileName);
@@ -107,7 +123,7 @@ protected:
 private:
     void UndoHistoryDirtyChange();
     TEditorPage* PageOf(QWidget* widget) const;
-    void AddEmptyPage(const QString& name, int tag, const QString& caption, const QString& description);
+    void AddPage(TEditorPage& page, const QString& caption);
 
     TEditorHost& FHost;
     std::unique_ptr<TCalKit> FKit;
@@ -117,6 +133,9 @@ private:
     QString FEditStartText;
     QTabWidget* FPageControl;
     TStandardsPage* FStandardsPage;
+    TClassesPage* FClassesPage;
+    TKitPropertiesPage* FPropertiesPage;
+    TClipboardCommands* FClipboardCommands;
     std::vector<TEditorPage*> FPages;
     bool FCloseAgreed = false;
 };

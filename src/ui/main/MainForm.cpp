@@ -22,6 +22,7 @@
 #include "ui/main/AboutCommand.h"
 #include "ui/main/ArrivingKitFiles.h"
 #include "ui/main/DebugMenu.h"
+#include "ui/main/EditCommands.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/GpibCommands.h"
 #include "ui/main/HelpCommands.h"
@@ -100,6 +101,8 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
     FGpibCommands = new TGpibCommands(*this);
     FDebugMenu = new TDebugMenu(*FMenus->mnuDebug, *this);
     FAboutCommand = new TAboutCommand(*this, *FActions->HelpAbout, *FDebugMenu);
+    FEditCommands = new TEditCommands(*this, *FActions, [this] { return ActiveEditor(); },
+                                      [this] { FIdle->Schedule(); });
 
     ConnectActions();
     connect(FMenus->mnuWindow, &QMenu::aboutToShow, this, &TMainForm::WindowMenuAboutToShow);
@@ -142,14 +145,6 @@ void TMainForm::ConnectActions()
     on(a.FileOpenVnaDiskFile, [files] { files->FileOpenVnaDiskFileExecute(); });
     on(a.FileSaveAsVnaDiskFile, [files] { files->FileSaveAsVnaDiskFileExecute(); });
     on(a.FileExit, [files] { files->FileExitExecute(); });
-    on(a.EditUndo, [this] {
-        if (TCalKitEditForm* editor = ActiveEditor())
-            editor->EditUndo();
-    });
-    on(a.EditRedo, [this] {
-        if (TCalKitEditForm* editor = ActiveEditor())
-            editor->EditRedo();
-    });
     on(a.WindowCascade, [this] { FWorkspace->cascadeSubWindows(); });
     on(a.WindowTileHorizontal, [this] { FWorkspace->TileHorizontally(); });
     on(a.WindowTileVertical, [this] { FWorkspace->TileVertically(); });
@@ -265,16 +260,8 @@ void TMainForm::UpdateActions()
     a.FileSaveAsVnaDiskFile->setEnabled(hasDiskFiles && editor);
     FPrintCommands->UpdateActions();
 
-    a.EditUndo->setEnabled(editor && editor->UndoHistory().CanUndo());
-    a.EditRedo->setEnabled(editor && editor->UndoHistory().CanRedo());
-    if (editor) {
-        const QString undo = FromCore(editor->UndoHistory().UndoMenuCaption());
-        if (a.EditUndo->text() != undo)
-            a.EditUndo->setText(undo);
-        const QString redo = FromCore(editor->UndoHistory().RedoMenuCaption());
-        if (a.EditRedo->text() != redo)
-            a.EditRedo->setText(redo);
-    }
+    if (FEditCommands)
+        FEditCommands->UpdateActions(editor);
     if (FGpibCommands)
         FGpibCommands->UpdateActions();
 }

@@ -14,6 +14,7 @@ class TArrivingKitFiles;
 class TAboutCommand;
 class TCalKitEditForm;
 class TDebugMenu;
+class TEditCommands;
 class TFileCommands;
 class TFileDialogs;
 class THelpCommands;
@@ -111,6 +112,7 @@ private:
     TPrintCommands* FPrintCommands;
     THelpCommands* FHelpCommands;
     TArrivingKitFiles* FArrivingFiles;
+    TEditCommands* FEditCommands = nullptr;
     std::unique_ptr<TRegistrySettings> FSettings;
     TRecentFileList* FRecentFiles;
     TIdleNotifier* FIdle;

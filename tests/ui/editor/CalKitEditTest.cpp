@@ -18,6 +18,7 @@
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "kit/Standard.h"
+#include "EditorTestSupport.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/UserLocale.h"
@@ -27,35 +28,6 @@
 #include "ui/grid/DataGrid.h"
 
 namespace {
-
-TVna& Model(const char* name)
-{
-    TVna* vna = FindVna(name);
-    EXPECT_NE(vna, nullptr) << name;
-    return *vna;
-}
-
-// Stands in for the main window.
-class TFakeHost : public TEditorHost {
-public:
-    TVna* Selected = &Model("8753D/E");
-    int Selections = 0;
-    std::function<void(TCalKitEditForm&)> OnSave;
-
-    TVna& CurrentVna() const override { return *Selected; }
-    void SetCurrentVna(TVna& vna) override
-    {
-        if (&vna != Selected)
-            ++Selections;
-        Selected = &vna;
-    }
-    void SaveEditor(TCalKitEditForm& editor) override
-    {
-        if (OnSave)
-            OnSave(editor);
-    }
-    void EditorStateChanged(TCalKitEditForm&) override {}
-};
 
 class CalKitEditTest : public ::testing::Test {
 protected:
@@ -79,6 +51,7 @@ protected:
     }
     void TearDown() override
     {
+        StopModalAnswers();
         if (Editor)
             Editor->AgreeToClose();
     }

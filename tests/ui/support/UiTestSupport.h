@@ -21,6 +21,7 @@ inline std::shared_ptr<bool> WhenModal(std::function<void(QWidget&)> answer)
 {
     auto came = std::make_shared<bool>(false);
     auto* poll = new QTimer(QCoreApplication::instance());
+    poll->setObjectName(QStringLiteral("ModalAnswer"));
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     QObject::connect(poll, &QTimer::timeout, [poll, answer, came, started] {
@@ -36,6 +37,14 @@ inline std::shared_ptr<bool> WhenModal(std::function<void(QWidget&)> answer)
     });
     poll->start(10);
     return came;
+}
+
+// Ends every answer still waiting for a dialog, so that none of them answers a later test's.
+inline void StopModalAnswers()
+{
+    for (QTimer* poll : QCoreApplication::instance()->findChildren<QTimer*>(QStringLiteral("ModalAnswer"),
+                                                                             Qt::FindDirectChildrenOnly))
+        delete poll;
 }
 
 // Clicks the message box button of that role.

@@ -1,0 +1,87 @@
+// What the kit editor tests share: the catalogue's models by name, a host that stands in for
+// the main window, and a fixture that shows one editor window with the focus in it.
+#pragma once
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "analyzers/Vna.h"
+#include "support/UiTestSupport.h"
+#include "ui/editor/CalKitEdit.h"
+#include "ui/editor/EditorHost.h"
+#include "ui/grid/DataGrid.h"
+#include "ui/grid/DataGridModel.h"
+
+inline TVna& Model(const char* name)
+{
+    TVna* vna = FindVna(name);
+    EXPECT_NE(vna, nullptr) << name;
+    return *vna;
+}
+
+// Stands in for the main window.
+class TFakeHost : public TEditorHost {
+public:
+    TVna* Selected = &Model("8753D/E");
+    int Selections = 0;
+    std::function<void(TCalKitEditForm&)> OnSave;
+
+    TVna& CurrentVna() const override { return *Selected; }
+    void SetCurrentVna(TVna& vna) override
+    {
+        if (&vna != Selected)
+            ++Selections;
+        Selected = &vna;
+    }
+    void SaveEditor(TCalKitEditForm& editor) override
+    {
+        if (OnSave)
+            OnSave(editor);
+    }
+    void EditorStateChanged(TCalKitEditForm&) override {}
+};
+
+// Shows a new editor on the host's model as an active window.
+inline std::unique_ptr<TCalKitEditForm> ShowEditor(TFakeHost& host, const QString& title)
+{
+    auto editor = std::make_unique<TCalKitEditForm>(host);
+    editor->setWindowTitle(title);
+    editor->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+    editor->activateWindow();
+    QApplication::setActiveWindow(editor.get());
+    QApplication::processEvents();
+    return editor;
+}
+
+// Gives widget the keyboard focus and lets the focus change be handled.
+inline void FocusOn(QWidget& widget)
+{
+    widget.setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+}
+
+// The centre of a cell in the grid's viewport, where mouse events for cells go.
+inline QPoint CellCentre(const TDataGrid& grid, int column, int row)
+{
+    return grid.visualRect(grid.Model().IndexOf(column, row)).center();
+}
+
+// The same place in the grid's own coordinates, as the grid's drag signals report it.
+inline QPoint CellPoint(const TDataGrid& grid, int column, int row)
+{
+    return grid.viewport()->mapTo(&grid, CellCentre(grid, column, row));
+}
+
+// Clicks the fixed cell at the left of a row, which selects the row as a whole.
+inline void ClickRowHeading(TDataGrid& grid, int row)
+{
+    QHeaderView* headings = grid.verticalHeader();
+    const QPoint centre(headings->width() / 2,
+                        headings->sectionViewportPosition(row - 1) + headings->sectionSize(row - 1) / 2);
+    QTest::mouseClick(headings->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
