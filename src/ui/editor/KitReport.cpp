@@ -4,7 +4,7 @@
 #include "kit/CalKit.h"
 #include "kit/LocaleFormat.h"
 #include "kit/Utility.h"
-#include "ui/editor/FixedNotation.h"
+#include "ui/editor/PropertyTexts.h"
 #include "ui/editor/ReportLayout.h"
 #include "ui/grid/DataGrid.h"
 
@@ -196,14 +196,14 @@ QPicture RenderReport(const TCalKit& kit, const TReportTexts& texts, double dots
         const int y1 = layout.SettingsTop();
         canvas.Text(0, y1, QStringLiteral("VNA = ") + FromLatin1(vna.ModelName));
         canvas.RightAlignedText(w, y1, QStringLiteral("System Z0 = ") +
-                                           FromLatin1(FormatFixed(kit.SystemZ0(), 3, 2, separator)) +
+                                           FromLatin1(SystemZ0Text(kit.SystemZ0(), separator)) +
                                            QStringLiteral(" ohm"));
         const int y2 = layout.SecondSettingsTop();
         if (vna.HasTrlSetRef)
             canvas.Text(0, y2, QStringLiteral("TRL Set Ref = ") + texts.TrlSetRef);
         if (vna.HasLowband)
             canvas.CentredText(w / 2, y2, QStringLiteral("TRL Lowband Frequency = ") +
-                                              FromLatin1(FormatFixed(kit.LowbandFrequency(), 5, 4, separator)) +
+                                              FromLatin1(LowbandText(kit.LowbandFrequency(), separator)) +
                                               QStringLiteral(" GHz"));
         if (vna.HasTrlCalZ0)
             canvas.RightAlignedText(w, y2, QStringLiteral("TRL Cal Z0 = ") + texts.TrlCalZ0);

@@ -4,10 +4,7 @@
 
 #include <string>
 
-// value rounded to significantDigits and to decimals, written with exactly decimals digits
-// after the separator (digits beyond the significant ones are zeros). A value with more
-// integer digits than significantDigits is written in the general scientific form ("1E3").
-std::string FormatFixed(double value, int significantDigits, int decimals, char decimalSeparator);
+#include "ui/editor/FixedNotation.h"
 
 // The low-band frequency: 5 significant digits, 4 decimals.
 std::string LowbandText(double gigahertz, char decimalSeparator);
