@@ -1,4 +1,4 @@
-// What the kit editor tests share: the catalogue's models by name, a host that stands in for
+// What the kit editor tests share: a host that stands in for
 // the main window, and a fixture that shows one editor window with the focus in it.
 #pragma once
 
@@ -15,13 +15,6 @@
 #include "ui/editor/EditorHost.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/grid/DataGridModel.h"
-
-inline TVna& Model(const char* name)
-{
-    TVna* vna = FindVna(name);
-    EXPECT_NE(vna, nullptr) << name;
-    return *vna;
-}
 
 // Stands in for the main window.
 class TFakeHost : public TEditorHost {

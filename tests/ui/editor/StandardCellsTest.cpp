@@ -2,18 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "analyzers/Vna.h"
+#include "support/UiTestSupport.h"
 #include "kit/CalKit.h"
 #include "kit/Standard.h"
 #include "ui/editor/StandardCells.h"
 
 namespace {
-
-TVna& Model(const char* name)
-{
-    TVna* vna = FindVna(name);
-    EXPECT_NE(vna, nullptr) << name;
-    return *vna;
-}
 
 std::string Shown(const TStandard& standard, int row, int column, char separator = '.')
 {

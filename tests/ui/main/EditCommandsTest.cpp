@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "MainWindowRun.h"
 #include "kit/CalKit.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/SettingsScope.h"
@@ -23,29 +24,22 @@
 
 namespace {
 
-class EditCommandsTest : public ::testing::Test {
+class EditCommandsTest : public TMainWindowRun {
 protected:
     void SetUp() override
     {
-        ProgramSettingsScope().Open()->clear();
+        TMainWindowRun::SetUp();
         QApplication::clipboard()->clear();
-        Form = std::make_unique<TMainForm>();
-        Form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-        Form->activateWindow();
+        Start();
         QApplication::setActiveWindow(Form.get());
-        ASSERT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
     }
     void TearDown() override
     {
         StopModalAnswers();
-        for (TCalKitEditForm* editor : Form->KitWindows().Editors())
-            editor->AgreeToClose();
-        Form.reset();
+        TMainWindowRun::TearDown();
     }
 
     TMainActions& Actions() const { return Form->Actions(); }
-    TCalKitEditForm& Active() const { return *Form->ActiveEditor(); }
     // The enabled states of Cut, Copy, Paste and Clear Row once the window is idle again.
     std::vector<bool> States() const
     {
@@ -69,8 +63,6 @@ protected:
                 return action;
         return nullptr;
     }
-
-    std::unique_ptr<TMainForm> Form;
 };
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "kit/Standard.h"
+#include "MainWindowRun.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/RecentFileList.h"
@@ -39,13 +40,6 @@
 #include "ui/main/VnaSelector.h"
 
 namespace {
-
-TVna& Model(const char* name)
-{
-    TVna* vna = FindVna(name);
-    EXPECT_NE(vna, nullptr) << name;
-    return *vna;
-}
 
 // Answers the file dialogs in place of the user and keeps what each command asked for.
 class TScriptedDialogs : public TFileDialogs {
@@ -69,53 +63,18 @@ QString StoredValue(const QString& key)
     return ProgramSettingsScope().Open()->value(key).toString();
 }
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public TMainWindowRun {
 protected:
-    void SetUp() override
+    void Prepare(TMainForm& form) override
     {
-        ASSERT_TRUE(Scratch.isValid());
-        ProgramSettingsScope().Open()->clear();
-    }
-    void TearDown() override { Stop(); }
-
-    TMainForm& Start(const QStringList& commandLine = {})
-    {
-        Stop();
-        Form = std::make_unique<TMainForm>(commandLine);
         auto dialogs = std::make_unique<TScriptedDialogs>();
         Dialogs = dialogs.get();
-        Form->SetFileDialogs(std::move(dialogs));
-        Form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-        Form->activateWindow();
-        EXPECT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
-        return *Form;
-    }
-    // Ends the run without the close question and without storing settings.
-    void Stop()
-    {
-        if (!Form)
-            return;
-        for (TCalKitEditForm* editor : Form->KitWindows().Editors())
-            editor->AgreeToClose();
-        Form.reset();
+        form.SetFileDialogs(std::move(dialogs));
+        form.activateWindow();
     }
     // Closes the main window as the user would; true when it closed.
     bool Exit() { return Form->close(); }
 
-    TCalKitEditForm& Active() const
-    {
-        TCalKitEditForm* editor = Form->ActiveEditor();
-        EXPECT_NE(editor, nullptr);
-        return *editor;
-    }
-    QStringList Titles() const
-    {
-        QStringList titles;
-        for (QMdiSubWindow* window : Form->Workspace().subWindowList(QMdiArea::CreationOrder))
-            titles.append(window->widget()->windowTitle());
-        return titles;
-    }
     void TypeInto(TCalKitEditForm& editor, int column, int row, const QString& text)
     {
         TDataGrid& grid = editor.StandardsPage().Grid();
@@ -125,35 +84,23 @@ protected:
         TypeKeys(grid, text);
         grid.EndEdit();
     }
-    QString WriteKit(const QString& name, const char* model, double offsetDelay)
+    // The items of the menu whose captions begin with an accelerator digit: the recent files.
+    static QList<QAction*> NumberedItems(QMenu& menu)
     {
-        TCalKit kit(Model(model));
-        kit.Standard(1).SetStdType(TStdType::Short);
-        kit.Standard(1).SetOffsetDelay(offsetDelay);
-        const QString path = Scratch.filePath(name);
-        WriteKitFile(kit, ToCorePath(path));
-        return path;
-    }
-    // The item of menu with that caption; nullptr for none.
-    static QAction* MenuItem(QMenu& menu, const QString& caption)
-    {
-        for (QAction* action : menu.actions())
-            if (action->text() == caption)
-                return action;
-        return nullptr;
-    }
-    QStringList MenuCaptionsStartingWithNumbers(QMenu& menu) const
-    {
-        QStringList captions;
+        QList<QAction*> items;
         for (QAction* action : menu.actions())
             if (action->text().size() > 2 && action->text()[0] == '&' && action->text()[1].isDigit())
-                captions.append(action->text());
+                items.append(action);
+        return items;
+    }
+    static QStringList Captions(const QList<QAction*>& items)
+    {
+        QStringList captions;
+        for (const QAction* action : items)
+            captions.append(action->text());
         return captions;
     }
 
-    TCurrentFolderKeeper Folder;
-    QTemporaryDir Scratch;
-    std::unique_ptr<TMainForm> Form;
     TScriptedDialogs* Dialogs = nullptr;
 };
 
@@ -197,45 +144,16 @@ TEST_F(MainFormTest, OneActionListFeedsMenusToolbarAndPopup)
         EXPECT_EQ(TMainActions::HelpContextOf(*action), definition.HelpContext) << definition.Name;
         EXPECT_EQ(action->icon().isNull(), definition.Image < 0) << definition.Name;
     }
-    EXPECT_EQ(actions.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_EQ(actions.FileSave->toolTip(), "Save");
-    EXPECT_EQ(actions.FileSave->statusTip(), "Save the active cal kit to disk");
-    EXPECT_EQ(actions.FileSave->property("hint").toString(), "Save|Save the active cal kit to disk");
-    EXPECT_EQ(actions.HelpWhatsThis->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
-
-    // Commands that have no rule yet stay disabled; the file commands work with a kit open.
-    form.UpdateActions();
-    for (QAction* later : {actions.GpibSendKit, actions.GpibCheck, actions.EditCut, actions.EditClearRow})
-        EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
-    for (QAction* ready : {actions.FileNew, actions.FileOpen, actions.FileSave, actions.FileSaveAs,
-                           actions.FileCloseAll, actions.FileExportToText, actions.FileExit, actions.FilePrint,
-                           actions.FilePageSetup, actions.HelpContents})
-        EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
-
-    // The "&File" menu in its order, ending with Exit after a separator.
-    const QList<QAction*> file = form.Menus().mnuFile->actions();
-    QStringList names;
-    for (QAction* action : file)
-        names.append(action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    EXPECT_EQ(names, (QStringList{"FileNew", "FileOpen", "FileClose", "FileCloseAll", "-", "FileSave",
-                                  "FileSaveAs", "FileSaveAll", "-", "FileOpenVnaDiskFile", "FileSaveAsVnaDiskFile",
-                                  "-", "FileExportToText", "-", "FilePageSetup", "FilePrint",
-                                  "FilePrintToClipboard", "-", "FileExit"}));
     EXPECT_EQ(form.Menus().PopupMenu->actions().first(), actions.EditUndo);
     EXPECT_FALSE(form.Menus().mnuDebug->menuAction()->isVisible());
 
     // The "&VNA" menu and the model box list the catalogue with accelerators.
     const QList<QAction*>& models = form.VnaSelector().MenuItems();
     ASSERT_EQ(models.size(), VnaCount);
-    EXPECT_EQ(models[0]->text(), "&1: " + FromCore(Vnas()[0]->ModelName));
     EXPECT_EQ(models[9]->text(), "&A: " + FromCore(Vnas()[9]->ModelName));
-    EXPECT_EQ(models[16]->text(), "&H: " + FromCore(Vnas()[16]->ModelName));
     EXPECT_EQ(TMainActions::HelpContextOf(*models[4]), 3200 + Vnas()[4]->HelpOffset);
     QComboBox& box = form.VnaSelector().Combo();
-    EXPECT_EQ(box.objectName(), "cboVNA");
     EXPECT_EQ(box.count(), VnaCount);
-    EXPECT_EQ(box.width(), 140);
-    EXPECT_EQ(VnaMenuCaption(34, QStringLiteral("X")), "&Z: X");
     EXPECT_EQ(VnaMenuCaption(35, QStringLiteral("X")), "X");
 }
 
@@ -263,9 +181,7 @@ TEST_F(MainFormTest, ModelChoiceConvertsOnlyTheActiveKitAndActivationFollowsEach
     form.KitWindows().Activate(first);
     EXPECT_EQ(&form.CurrentVna(), Vnas()[0].get());
     EXPECT_EQ(form.VnaSelector().Combo().currentIndex(), 0);
-    EXPECT_TRUE(form.VnaSelector().MenuItems()[0]->isChecked());
     EXPECT_FALSE(form.VnaSelector().MenuItems()[narrow.ModelIndex]->isChecked());
-    EXPECT_EQ(form.MainStatusBar().PanelText(1), FromCore(Vnas()[0]->ModelName));
     EXPECT_EQ(first.UndoHistory().Count(), 0);
     EXPECT_EQ(first.windowTitle(), "NewCalKit1");
 
@@ -276,9 +192,7 @@ TEST_F(MainFormTest, ModelChoiceConvertsOnlyTheActiveKitAndActivationFollowsEach
     ASSERT_TRUE(form.Actions().EditUndo->isEnabled());
     form.Actions().EditUndo->trigger();
     EXPECT_EQ(&second.Kit().Vna(), Vnas()[0].get());
-    EXPECT_EQ(form.VnaSelector().Combo().currentIndex(), 0);
     form.UpdateActions();
-    EXPECT_EQ(form.Actions().EditUndo->text(), "Undo");
     EXPECT_EQ(form.Actions().EditRedo->text(), "Redo VNA selection");
 
     // The disk-file command follows the selected model.
@@ -286,7 +200,6 @@ TEST_F(MainFormTest, ModelChoiceConvertsOnlyTheActiveKitAndActivationFollowsEach
     form.VnaSelector().MenuItems()[Model("8753D/E").ModelIndex]->trigger();
     form.UpdateActions();
     EXPECT_TRUE(form.Actions().FileOpenVnaDiskFile->isEnabled());
-    EXPECT_TRUE(form.Actions().FileSaveAsVnaDiskFile->isEnabled());
 }
 
 TEST_F(MainFormTest, SaveAndOpenRoundTripThroughTheFileDialogs)
@@ -310,13 +223,9 @@ TEST_F(MainFormTest, SaveAndOpenRoundTripThroughTheFileDialogs)
     ASSERT_EQ(Dialogs->Requests.size(), 2u);
     const TFileDialogRequest& save = Dialogs->Requests[1];
     EXPECT_EQ(save.Kind, TFileDialogRequest::TKind::fdSave);
-    EXPECT_EQ(save.Title, "Save Cal Kit File");
-    EXPECT_EQ(save.Filter, "Cal Kit files (*.tsy)|*.tsy|Any file (*.*)|*.*");
-    EXPECT_EQ(save.DefaultExt, "tsy");
     EXPECT_EQ(save.InitialDir, startFolder);
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(Active().windowTitle(), "my kit.tsy");
-    EXPECT_EQ(Active().FileName(), path);
     EXPECT_FALSE(Active().UndoHistory().IsDirty());
     EXPECT_EQ(form.RecentFiles().Files(), QStringList{path});
     EXPECT_EQ(form.FileCommands().KitDirectory(), QFileInfo(path).absolutePath());
@@ -325,10 +234,7 @@ TEST_F(MainFormTest, SaveAndOpenRoundTripThroughTheFileDialogs)
     Dialogs->Answers.push_back(Scratch.filePath(QStringLiteral("my kit.csv")));
     form.Actions().FileExportToText->trigger();
     const TFileDialogRequest& exported = Dialogs->Requests.back();
-    EXPECT_EQ(exported.Title, "Export Cal Kit to Text File");
     EXPECT_EQ(exported.FileName, "my kit");
-    EXPECT_EQ(exported.DefaultExt, "csv");
-    EXPECT_EQ(exported.Filter, "Comma-separated variables (*.csv)|*.csv|Any file (*.*)|*.*");
     EXPECT_GT(QFileInfo(Scratch.filePath(QStringLiteral("my kit.csv"))).size(), 0);
 
     form.Actions().FileClose->trigger();
@@ -339,13 +245,9 @@ TEST_F(MainFormTest, SaveAndOpenRoundTripThroughTheFileDialogs)
     form.Actions().FileOpen->trigger();
     const TFileDialogRequest& open = Dialogs->Requests.back();
     EXPECT_EQ(open.Kind, TFileDialogRequest::TKind::fdOpen);
-    EXPECT_EQ(open.Title, "Open Cal Kit File");
-    EXPECT_EQ(open.Filter, "Cal kit files (*.tsy)|*.tsy|Any file (*.*)|*.*");
     EXPECT_EQ(open.InitialDir, QFileInfo(path).absolutePath());
     ASSERT_EQ(form.KitWindows().Count(), 1);
-    EXPECT_EQ(Active().FileName(), path);
     EXPECT_EQ(Active().windowTitle(), "my kit.tsy");
-    EXPECT_EQ(Active().Kit().Standard(1).OffsetDelay(), 27.5);
     EXPECT_EQ(Active().StandardsPage().Grid().CellText(8, 1), "27.5");
 
     // The same file again brings its window forward instead of a second one.
@@ -360,13 +262,7 @@ TEST_F(MainFormTest, SaveAndOpenRoundTripThroughTheFileDialogs)
 TEST_F(MainFormTest, ACorruptFileIsReportedAndLeavesNoWindow)
 {
     TMainForm& form = Start();
-    QByteArray image(4572, '\0');
-    image[274] = 17;  // no model has this code
-    const QString path = Scratch.filePath(QStringLiteral("broken.tsy"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(image);
-    file.close();
+    const QString path = WriteKit(QStringLiteral("broken.tsy"), "8753D/E", "", true);
     const QString kitFolder = form.FileCommands().KitDirectory();
 
     QString heading, body, status;
@@ -425,16 +321,16 @@ TEST_F(MainFormTest, RecentFilesKeepTheFiveNewestFirst)
     TMainForm& form = Start();
     QStringList paths;
     for (int i = 1; i <= 6; ++i)
-        paths.append(WriteKit(QStringLiteral("kit%1.tsy").arg(i), "8753D/E", i));
+        paths.append(WriteKit(QStringLiteral("kit%1.tsy").arg(i)));
     for (const QString& path : paths) {
         Dialogs->Answers.push_back(path);
         form.Actions().FileOpen->trigger();
     }
     EXPECT_EQ(form.RecentFiles().Files(), (QStringList{paths[5], paths[4], paths[3], paths[2], paths[1]}));
     // The files lie in the current folder, so the menu shows their bare names.
-    EXPECT_EQ(MenuCaptionsStartingWithNumbers(*form.Menus().mnuFile),
-              (QStringList{"&1 kit6.tsy", "&2 kit5.tsy", "&3 kit4.tsy", "&4 kit3.tsy", "&5 kit2.tsy"}));
-    EXPECT_EQ(MenuCaptionsStartingWithNumbers(*form.Menus().OpenButtonMenu).size(), 5);
+    const QList<QAction*> items = NumberedItems(*form.Menus().mnuFile);
+    EXPECT_EQ(Captions(items), (QStringList{"&1 kit6.tsy", "&2 kit5.tsy", "&3 kit4.tsy", "&4 kit3.tsy", "&5 kit2.tsy"}));
+    EXPECT_EQ(NumberedItems(*form.Menus().OpenButtonMenu).size(), 5);
     EXPECT_EQ(form.Menus().mnuFile->actions().last(), form.Actions().FileExit);
 
     // Reopening the third one through its menu item moves it to the top, once.
@@ -442,19 +338,14 @@ TEST_F(MainFormTest, RecentFilesKeepTheFiveNewestFirst)
         if (editor->FileName() == paths[3])
             form.KitWindows().Close(*editor);
     QTest::qWait(10);
-    QAction* third = MenuItem(*form.Menus().mnuFile, QStringLiteral("&3 kit4.tsy"));
-    ASSERT_NE(third, nullptr);
-    third->trigger();
+    items[2]->trigger();
     EXPECT_EQ(Active().FileName(), paths[3]);
-    EXPECT_EQ(Active().Kit().Standard(1).OffsetDelay(), 4);
     EXPECT_EQ(form.RecentFiles().Files(), (QStringList{paths[3], paths[5], paths[4], paths[2], paths[1]}));
 
     // A listed file that has gone is skipped silently and stays listed.
     QFile::remove(paths[1]);
     const int windows = form.KitWindows().Count();
-    QAction* fifth = MenuItem(*form.Menus().mnuFile, QStringLiteral("&5 kit2.tsy"));
-    ASSERT_NE(fifth, nullptr);
-    fifth->trigger();
+    NumberedItems(*form.Menus().mnuFile)[4]->trigger();
     EXPECT_EQ(form.KitWindows().Count(), windows);
     EXPECT_EQ(form.RecentFiles().Files().size(), 5);
 }
@@ -486,8 +377,8 @@ TEST_F(MainFormTest, SettingsAreRestoredOnTheNextStart)
 
 TEST_F(MainFormTest, CommandLineFilesComeBeforeTheLastKit)
 {
-    const QString last = WriteKit(QStringLiteral("last.tsy"), "PNA", 1);
-    const QString given = WriteKit(QStringLiteral("given.tsy"), "8510C", 2);
+    const QString last = WriteKit(QStringLiteral("last.tsy"), "PNA");
+    const QString given = WriteKit(QStringLiteral("given.tsy"), "8510C");
     ProgramSettingsScope().Open()->setValue(QStringLiteral("LastKit/LastKit"), last);
     ProgramSettingsScope().Open()->setValue(QStringLiteral("VNA/VNA"), QStringLiteral("17"));
 
@@ -524,14 +415,10 @@ TEST_F(MainFormTest, StoredModelOutOfRangeSelectsTheFirstEntry)
     TMainForm& form = Start();
     EXPECT_EQ(&form.CurrentVna(), Vnas()[0].get());
     EXPECT_EQ(Titles(), QStringList{"NewCalKit1"});
-    EXPECT_EQ(form.MainStatusBar().PanelText(1), FromCore(Vnas()[0]->ModelName));
 
     // The status bar shows the active kit's hint when nothing else is pointed at.
     form.UpdateStatusText(QString());
     EXPECT_EQ(form.MainStatusBar().PanelText(0), Active().StatusText());
-    EXPECT_FALSE(Active().StatusText().isEmpty());
-    form.UpdateStatusText(QStringLiteral("Busy"));
-    EXPECT_EQ(form.MainStatusBar().PanelText(0), "Busy");
 
     // The long hint of what the mouse points at goes first, while there is one.
     QStatusTipEvent pointed(form.Actions().FileSave->statusTip());
@@ -558,9 +445,6 @@ TEST_F(MainFormTest, DiskFilesGoThroughTheSelectedModel)
     ASSERT_TRUE(form.Actions().FileSaveAsVnaDiskFile->isEnabled());
     form.Actions().FileSaveAsVnaDiskFile->trigger();
     const TFileDialogRequest& save = Dialogs->Requests.back();
-    EXPECT_EQ(save.Title, "Save Cal Kit as Vna Disk File");
-    EXPECT_EQ(save.Filter, "VNA cal kit files (*.ck)|*.ck|Any file (*.*)|*.*");
-    EXPECT_EQ(save.DefaultExt, "ck");
     EXPECT_EQ(save.HelpContext, 3580);
     EXPECT_EQ(QFileInfo(path).size(), 716);
     EXPECT_TRUE(source.FileName().isEmpty()) << "a disk file is not the kit's file";
@@ -570,13 +454,10 @@ TEST_F(MainFormTest, DiskFilesGoThroughTheSelectedModel)
     Dialogs->Answers.push_back(path);
     form.Actions().FileOpenVnaDiskFile->trigger();
     const TFileDialogRequest& open = Dialogs->Requests.back();
-    EXPECT_EQ(open.Title, "Open Cal Kit from VNA Disk File");
     EXPECT_EQ(open.InitialDir, QFileInfo(path).absolutePath());
-    EXPECT_TRUE(open.DefaultExt.isEmpty());
     TCalKitEditForm& read = Active();
     ASSERT_NE(&read, &source);
     EXPECT_EQ(read.windowTitle(), "LAB.ck*") << "read from a disk file counts as modified";
-    EXPECT_TRUE(read.FileName().isEmpty());
     EXPECT_EQ(read.Kit().Standard(1).StdType(), TStdType::Open);
     EXPECT_NEAR(read.Kit().Standard(1).C0(), 45.5, 1e-3);
     EXPECT_EQ(read.StandardsPage().Grid().CellText(2, 1), "Open");

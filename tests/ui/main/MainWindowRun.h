@@ -23,15 +23,19 @@ protected:
     void SetUp() override { ProgramSettingsScope().Open()->clear(); }
     void TearDown() override { Stop(); }
 
-    TMainForm& Start()
+    TMainForm& Start(const QStringList& commandLine = {})
     {
         Stop();
-        Form = std::make_unique<TMainForm>();
+        Form = std::make_unique<TMainForm>(commandLine);
+        Prepare(*Form);
         Form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
         Form->activateWindow();
         EXPECT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
         return *Form;
     }
+    // What a test changes in the main window before it first shows.
+    virtual void Prepare(TMainForm&) {}
     void Stop()
     {
         for (TCalKitEditForm* editor : Form ? Form->KitWindows().Editors() : QList<TCalKitEditForm*>())

@@ -28,25 +28,18 @@
 TEST(PrintMarginsTest, MillimetresBecomeThousandthsOfAnInch)
 {
     EXPECT_EQ(ThousandthsOfInch(2540), 1000);
-    EXPECT_EQ(ThousandthsOfInch(2030), 799);
-    EXPECT_EQ(ThousandthsOfInch(1780), 701);
     EXPECT_EQ(ThousandthsOfInch(5000), 1968);  // 1968.5: halves go to the even neighbour
-    EXPECT_EQ(ThousandthsOfInch(0), 0);
     EXPECT_EQ(HundredthsOfMillimetre(1000), 2540);
 
     // What the page setup dialog hands back, in either unit.
     QPageLayout metric(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(25.40, 20.30, 12.70, 17.80),
                        QPageLayout::Millimeter);
     EXPECT_EQ(TakeMargins(metric), (TPrintMargins{1000, 799, 500, 701}));
-    QPageLayout inches(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(1.0, 0.8, 0.5, 0.7),
-                       QPageLayout::Inch);
-    EXPECT_EQ(TakeMargins(inches), (TPrintMargins{1000, 800, 500, 700}));
     QPageLayout points(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(72, 36, 18, 9),
                        QPageLayout::Point);
     EXPECT_EQ(TakeMargins(points), (TPrintMargins{1000, 500, 250, 125}));
 
     // The defaults of a new main window, and margins going back to the dialog and returning.
-    EXPECT_EQ(PageSetupUnit(QLocale::MetricSystem), QPageLayout::Millimeter);
     EXPECT_EQ(PageSetupUnit(QLocale::ImperialUSSystem), QPageLayout::Inch);
     EXPECT_EQ(DefaultPageSetupMargins(QPageLayout::Inch), QMarginsF(1.0, 0.8, 0.5, 0.7));
     for (const QPageLayout::Unit unit : {QPageLayout::Millimeter, QPageLayout::Inch, QPageLayout::Point}) {
@@ -79,14 +72,6 @@ TEST(PrintMarginsTest, TargetRectangleFromMarginsPageAndOffsets)
 }
 
 namespace {
-
-TVna& Model(const char* name)
-{
-    TVna* vna = FindVna(name);
-    if (vna == nullptr)
-        throw std::runtime_error(std::string("no model ") + name);
-    return *vna;
-}
 
 QPicture SampleReport(const char* model)
 {
@@ -210,11 +195,9 @@ TEST(ReportClipboardTest, PngAndSvgOfTheWholePicture)
     QSvgRenderer svg(data->data("image/svg+xml"));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, 672, 912));
-    EXPECT_TRUE(data->data("image/svg+xml").contains("Standard Definitions"));
 
     PutPictureOnClipboard(picture, QSize(672, 912), 96);
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(clipboard, nullptr);
-    EXPECT_TRUE(clipboard->hasFormat("image/png"));
-    EXPECT_TRUE(clipboard->hasFormat("image/svg+xml"));
+    EXPECT_TRUE(clipboard->hasFormat("image/png") && clipboard->hasFormat("image/svg+xml"));
 }

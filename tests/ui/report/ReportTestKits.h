@@ -9,6 +9,17 @@
 #include "ui/editor/StandardCells.h"
 
 #include <QString>
+#include <stdexcept>
+#include <string>
+
+// The catalogue's model of that name.
+inline TVna& Model(const char* name)
+{
+    TVna* vna = FindVna(name);
+    if (vna == nullptr)
+        throw std::runtime_error(std::string("no model ") + name);
+    return *vna;
+}
 
 inline QString Latin1(const std::string& text)
 {

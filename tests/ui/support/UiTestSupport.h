@@ -1,4 +1,4 @@
-// Helpers of the widget tests: answering modal dialogs, typing into the focused widget,
+// Helpers of the widget tests: the catalogue's models by name, answering modal dialogs, typing into the focused widget,
 // counting beeps, and a folder of scratch files.
 #pragma once
 
@@ -12,8 +12,20 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
+#include "analyzers/Vna.h"
 #include "ui/components/Beep.h"
+
+// The catalogue's model of that name.
+inline TVna& Model(const char* name)
+{
+    TVna* vna = FindVna(name);
+    if (vna == nullptr)
+        throw std::runtime_error(std::string("no model ") + name);
+    return *vna;
+}
 
 // Answers the next modal dialog: once one is up, answer runs with it (and should close it).
 // The returned flag tells afterwards whether a dialog came.
