@@ -1,6 +1,5 @@
 // The numeric edit with real key events: what it refuses, what it reverts, when it beeps and
 // what it reports to its owner.
-#include <QApplication>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>

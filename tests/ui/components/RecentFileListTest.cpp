@@ -49,20 +49,17 @@ TEST_F(RecentFileListTest, KeepsTheFiveNewestAndMovesReopenedFilesToTheTop)
         list.AddFile(QStringLiteral("/kits/f%1.tsy").arg(number));
     EXPECT_EQ(list.Files(), QStringList({"/kits/f6.tsy", "/kits/f5.tsy", "/kits/f4.tsy", "/kits/f3.tsy",
                                          "/kits/f2.tsy"}));
-    EXPECT_EQ(Captions(FileMenu),
-              QStringList({"Print to Clipboard", "-", Item(1, "/kits/f6.tsy"), Item(2, "/kits/f5.tsy"),
-                           Item(3, "/kits/f4.tsy"), Item(4, "/kits/f3.tsy"), Item(5, "/kits/f2.tsy"), "-",
-                           "E&xit"}));
+    QStringList expected{"Print to Clipboard", "-"};
+    for (int number = 1; number <= 5; ++number)
+        expected.append(Item(number, list.Files()[number - 1]));
+    EXPECT_EQ(Captions(FileMenu), (expected + QStringList{"-", "E&xit"}));
     EXPECT_EQ(Popup.actions().size(), 5);
-    EXPECT_EQ(Popup.actions().front()->text(), Item(1, "/kits/f6.tsy"));
 
     // The third file again, in other letters: to the top, no duplicate.
     list.AddFile(QStringLiteral("/KITS/F4.tsy"));
     EXPECT_EQ(list.Files(), QStringList({"/KITS/F4.tsy", "/kits/f6.tsy", "/kits/f5.tsy", "/kits/f3.tsy",
                                          "/kits/f2.tsy"}));
     EXPECT_EQ(FileMenu.actions().size(), 3 + 5 + 1);
-    EXPECT_EQ(Popup.actions().size(), 5);
-    EXPECT_EQ(list.GetFile(2), "/kits/f6.tsy");
     EXPECT_EQ(list.GetFile(6), "");
 
     // Choosing an item reports its tag.
@@ -78,10 +75,7 @@ TEST_F(RecentFileListTest, KeepsTheFiveNewestAndMovesReopenedFilesToTheTop)
     TRecentFileList next(&nextMenu, nullptr, Scope);
     EXPECT_EQ(next.Files(), list.Files());
     EXPECT_EQ(Captions(nextMenu).size(), 5 + 2);
-    EXPECT_EQ(Captions(nextMenu).back(), "E&xit");
-    const std::unique_ptr<QSettings> stored = Scope.Open();
-    EXPECT_EQ(stored->value("RecentFiles/Num").toString(), "5");
-    EXPECT_EQ(stored->value("RecentFiles/File1").toString(), "/KITS/F4.tsy");
+    EXPECT_EQ(Scope.Open()->value("RecentFiles/File1").toString(), "/KITS/F4.tsy");
 }
 
 TEST_F(RecentFileListTest, SkipsEmptyStoredNamesAndStoresNothingWithoutAPlace)

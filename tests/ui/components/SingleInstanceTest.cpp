@@ -1,9 +1,8 @@
-// The single-instance guard between two real processes.
+// The single-instance guard between two real processes; the real program's own starts,
+// with long names and a stale socket, are tried in the main window's tests.
 #include "ui/components/SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QUuid>
@@ -78,45 +77,6 @@ TEST(SingleInstanceTest, ASecondStartHandsItsFilesToTheFirstAndEnds)
     EXPECT_EQ(third.NextLine(), "handed-over");
     EXPECT_EQ(first.NextLine(), "raise");
     EXPECT_EQ(first.NextLine(1000), "");
-}
-
-TEST(SingleInstanceTest, LongNamesArriveWhole)
-{
-    const QString key = UniqueKey();
-    TProbe first(key);
-    ASSERT_EQ(first.NextLine(), "first");
-
-    QString longName = QStringLiteral("/kits");
-    while (longName.size() < 700)
-        longName += QStringLiteral("/folder ") + QString::number(longName.size());
-    longName += QStringLiteral("/\u00e9talon.tsy");
-    ASSERT_GT(longName.size(), 511);
-    TProbe second(key, {longName});
-    ASSERT_TRUE(second.Finished());
-    EXPECT_EQ(first.NextLine(), "raise");
-    EXPECT_EQ(first.NextLine(), "file:" + longName);
-}
-
-TEST(SingleInstanceTest, AStaleSocketDoesNotBlockTheNextStart)
-{
-    const QString key = UniqueKey();
-    {
-        TProbe crashed(key);
-        ASSERT_EQ(crashed.NextLine(), "first");
-        crashed.Crash();
-    }
-#ifndef Q_OS_WIN
-    // The ended process left its socket file behind.
-    EXPECT_TRUE(QFile::exists(QDir(QDir::tempPath()).filePath(TSingleInstance::ServerNameFor(key))));
-#endif
-    TProbe next(key, {"/kits/one.tsy"});
-    EXPECT_EQ(next.NextLine(), "first");
-
-    TProbe later(key, {"/kits/two.tsy"});
-    ASSERT_TRUE(later.Finished());
-    EXPECT_EQ(later.NextLine(), "handed-over");
-    EXPECT_EQ(next.NextLine(), "raise");
-    EXPECT_EQ(next.NextLine(), "file:/kits/two.tsy");
 }
 
 TEST(SingleInstanceTest, NamesArePerKeyAndPerUserAndSafeForSockets)

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 

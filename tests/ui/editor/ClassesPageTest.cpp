@@ -1,6 +1,7 @@
 // The class assignments page driven through its real widgets: the layout for a model, the
 // calibration type and the rows it shows, typing standard numbers, dragging them from the
 // list of standards, and the undo steps of both.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -9,7 +10,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"

@@ -1,6 +1,8 @@
 // Cut, Copy, Paste and Clear Row of the kit editor on the control that has the focus: whole
 // rows in the row formats (the exact records on the system clipboard), their undo steps,
 // the commands' states, cell and edit-field text, and rows that travel between kits.
+#include <cstring>
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -8,8 +10,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <cstring>
-#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"

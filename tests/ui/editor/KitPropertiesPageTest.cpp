@@ -1,10 +1,10 @@
 // The kit properties page driven through its real widgets: its panel, the values it shows,
 // numbers forced into the model's range on leaving a field, refused keys, Enter moving on,
 // the model's enabled states, and undo of property changes.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,7 +14,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>

@@ -3,6 +3,8 @@
 // and status lines, Cancel clicked while a send runs, a bus error during a read, the 8510's
 // options, the hidden Debug menu with the traffic log, the stored card settings, and the About
 // window at the first show.
+#include <gtest/gtest.h>
+#include <memory>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -11,8 +13,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <memory>
 
 #include "SimulatedMachine.h"
 #include "analyzers/Vna.h"

@@ -10,6 +10,7 @@
 #include "ui/editor/PrintMargins.h"
 #include "ui/editor/ReportLayout.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,6 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 TEST(PrintMarginsTest, MillimetresBecomeThousandthsOfAnInch)

@@ -2,16 +2,15 @@
 // counting beeps, and a folder of scratch files.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
