@@ -85,22 +85,6 @@ TEST(GpibDebug, LogShowsWhatTheCardWritesAndReadsAndNothingAfterClosing)
     again->close();
 }
 
-TEST(GpibDebug, NoGpibMakesTheNoBusCardCurrentInBothDirectionsAndItAnswersZero)
-{
-    SimulatedMachine machine(NiLibrary, SiclLibrary);
-    ChooseStartupGpibCard(gdNI, -1, -1);
-    MainWindow main;
-    TFormGpibDebug* log = SetGpibLogging(true, &main);
-    SetNoGpib(true);
-    ASSERT_EQ(CurrentGpibCard, GpibCards[gdNone].get());
-    EXPECT_EQ(Query("*IDN?"), "0");
-    EXPECT_EQ(log->Text(), "*IDN?\n0");
-
-    SetNoGpib(false);
-    EXPECT_EQ(CurrentGpibCard, GpibCards[gdNone].get()) << "unchecking does not bring back the NI card";
-    log->close();
-}
-
 TEST(GpibDebug, LogWindowGoesWithItsOwnerAndTakesTheSinkAlong)
 {
     SimulatedMachine machine(NiLibrary, SiclLibrary);

@@ -257,22 +257,6 @@ TEST_F(CalKitEditTest, ClosingAModifiedKitAsksAndCancelKeepsTheWindow)
     EXPECT_TRUE(QFileInfo::exists(file));
 }
 
-TEST_F(CalKitEditTest, NoClosesWithoutSavingAndACleanKitIsNotAsked)
-{
-    Select(8, 1);
-    Type(QStringLiteral("9"));
-    PressEnter();
-    WhenModal([](QWidget& dialog) { ClickButton(dialog, QMessageBox::No); });
-    EXPECT_TRUE(Editor->close());
-
-    auto second = std::make_unique<TCalKitEditForm>(Host);
-    second->show();
-    auto asked = WhenModal([](QWidget& dialog) { ClickButton(dialog, QMessageBox::Cancel); });
-    EXPECT_TRUE(second->close());
-    QTest::qWait(50);
-    EXPECT_FALSE(*asked);
-}
-
 TEST_F(CalKitEditTest, SavesAndLoadsTheKitFile)
 {
     const QString file = Scratch.filePath(QStringLiteral("round trip.tsy"));

@@ -276,16 +276,6 @@ TEST_F(KitPropertiesPageTest, ASavedKitEditedAndUndoneBackClosesWithoutAQuestion
     StopModalAnswers();
 }
 
-TEST(PropertyTextsTest, FixedNotationWithSignificantDigitsAndDecimals)
-{
-    EXPECT_EQ(LowbandText(12.345678, '.'), "12.3460") << "digits beyond the fifth are zeros";
-    EXPECT_EQ(LowbandText(123456, '.'), "1.2346E5") << "more integer digits than significant ones";
-    EXPECT_EQ(SystemZ0Text(49.996, ','), "50,00");
-    EXPECT_EQ(SystemZ0Text(-0.001, '.'), "0.00") << "no sign on a value shown as zero";
-    EXPECT_EQ(SystemZ0Text(1000, '.'), "1E3");
-    EXPECT_EQ(FormatFixed(-1.5, 3, 2, '.'), "-1.50");
-}
-
 namespace {
 
 // The printed report takes the pages' own texts: every class row of the grid (also the TRL

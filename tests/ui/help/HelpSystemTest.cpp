@@ -39,13 +39,10 @@ TEST(HelpSystemTest, TopicsByContextAndKeyword)
     EXPECT_EQ(help.Window(), nullptr);
     EXPECT_TRUE(help.ShowContext(4035));
     EXPECT_EQ(ShownTopic(help), "std-offset-delay.html");
-    EXPECT_TRUE(help.Window()->Browser().toPlainText().contains("Offset Delay"));
     EXPECT_EQ(help.Window()->TopicList().currentItem()->text(), "Offset Delay");
 
     EXPECT_TRUE(help.ShowKeyword("GpibProblems"));
-    EXPECT_EQ(ShownTopic(help), "gpib-problems.html");
     EXPECT_TRUE(help.ShowKeyword("tutorial1"));
-    EXPECT_EQ(ShownTopic(help), "tutorial.html");
     EXPECT_EQ(help.Window()->TopicList().currentItem()->text(), "Quick Start Tutorial");
 
     // Back and forward go through the topics read.
@@ -91,8 +88,6 @@ TEST(HelpSystemTest, InstalledAsTheProgramsHelpHandler)
         QWidget mainWindow;
         THelpSystem& help = InstallHelpSystem(mainWindow);
         EXPECT_EQ(&InstallHelpSystem(mainWindow), &help);
-        ShowHelpKeyword("ErrorReadOnly");
-        EXPECT_EQ(ShownTopic(help), "error-read-only.html");
         ShowHelpContext(3038);
         EXPECT_EQ(ShownTopic(help), "cmd-print.html");
         EXPECT_FALSE(help.Window()->testAttribute(Qt::WA_QuitOnClose));

@@ -34,16 +34,12 @@ TEST_F(ArrivingFilesTest, DroppedFilesOpenInOrderAndAFailingOneIsReported)
     const QString first = WriteKit("first.tsy");
     const QString broken = WriteKit("broken.tsy", "8753D/E", "", true);
     const QString third = WriteKit("third.tsy", "8510C");
-    QString body, openWhenReported;
-    auto shown = WhenModal([&](QWidget& dialog) {
-        body = dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
-        openWhenReported = Titles().join(',');
-        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
+    QString openWhenReported;
+    const auto shown = WhenMessage([&] { openWhenReported = Titles().join(','); });
     DropFiles(form, {first, Scratch.filePath("missing.tsy"), broken, third});
     ASSERT_TRUE(WaitFor([&] { return Titles().size() == 3; }));
-    ASSERT_TRUE(*shown);
-    EXPECT_EQ(body, "Unable to open file: " + broken + "\nThe cal kit data is corrupt.");
+    ASSERT_TRUE(shown->Came);
+    EXPECT_EQ(shown->Body, "Unable to open file: " + broken + "\nThe cal kit data is corrupt.");
     EXPECT_EQ(openWhenReported, "NewCalKit1,first.tsy");
     EXPECT_EQ(Titles(), (QStringList{"NewCalKit1", "first.tsy", "third.tsy"}));
     EXPECT_EQ(form.RecentFiles().Files(), (QStringList{third, first}));

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "MainWindowRun.h"
 #include "SimulatedMachine.h"
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
@@ -38,14 +39,6 @@
 
 namespace {
 
-// What the message dialog said when a command ended with it, and the status line then.
-struct TShownMessage {
-    bool Came = false;
-    QString Heading;
-    QString Body;
-    QString Status;
-};
-
 // The Send lines of the substitute NI library's call log.
 std::vector<std::string> SentCommands(const SimCallLog& calls)
 {
@@ -56,11 +49,11 @@ std::vector<std::string> SentCommands(const SimCallLog& calls)
     return sent;
 }
 
-class GpibCommandsTest : public ::testing::Test {
+class GpibCommandsTest : public TMainWindowRun {
 protected:
     void SetUp() override
     {
-        ProgramSettingsScope().Open()->clear();
+        TMainWindowRun::SetUp();
         for (const auto& vna : Vnas())
             FOptions.push_back(vna->SelectedOption);
     }
@@ -77,19 +70,11 @@ protected:
         Stop();
         FModel = std::make_unique<ScopedEnvironment>("TESSALY_SIM_MODEL", model);
         FMachine = std::make_unique<SimulatedMachine>(ni, sicl);
-        Form = std::make_unique<TMainForm>();
-        Form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-        EXPECT_TRUE(WaitFor([this] { return Form->FirstShowDone(); }));
-        return *Form;
+        return TMainWindowRun::Start();
     }
     void Stop()
     {
-        if (Form) {
-            for (TCalKitEditForm* editor : Form->KitWindows().Editors())
-                editor->AgreeToClose();
-            Form.reset();
-        }
+        TMainWindowRun::Stop();
         FMachine.reset();
         FModel.reset();
     }
@@ -99,27 +84,14 @@ protected:
         Form->UpdateActions();
     }
     TMainActions& Actions() const { return Form->Actions(); }
-    TCalKitEditForm& Active() const
-    {
-        TCalKitEditForm* editor = Form->ActiveEditor();
-        EXPECT_NE(editor, nullptr);
-        return *editor;
-    }
     TUserMsgForm& Dialog() const { return Form->UserMsgForm(); }
 
     // Triggers action; the message dialog that ends the command is read and closed with OK.
     TShownMessage RunToMessage(QAction* action)
     {
-        TShownMessage shown;
-        const auto came = WhenModal([&](QWidget& dialog) {
-            shown.Heading = dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
-            shown.Body = dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
-            shown.Status = Form->MainStatusBar().PanelText(0);
-            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-        });
+        const auto shown = WhenMessage();
         action->trigger();
-        shown.Came = *came;
-        return shown;
+        return *shown;
     }
 
     // Clicks Cancel of the progress dialog once the running transfer has made its first step;
@@ -138,8 +110,6 @@ protected:
         });
         poll->start(2);
     }
-
-    std::unique_ptr<TMainForm> Form;
 
 private:
     std::unique_ptr<ScopedEnvironment> FModel;

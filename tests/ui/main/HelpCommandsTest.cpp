@@ -66,15 +66,11 @@ TEST_F(HelpCommandsTest, TheHomePageOpensInTheBrowserOrItsAddressIsShown)
     EXPECT_EQ(browser.Opened, QList<QUrl>{QUrl(MakerHomePage())});
 
     QDesktopServices::setUrlHandler("https", &browser, "NoSuchSlot");  // the browser cannot start
-    QString body;
-    auto shown = WhenModal([&](QWidget& dialog) {
-        body = dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
-        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
+    const auto shown = WhenMessage();
     form.Actions().HelpHomePage->trigger();
     QDesktopServices::unsetUrlHandler("https");
-    ASSERT_TRUE(*shown);
-    EXPECT_TRUE(body.contains(MakerHomePage())) << body.toStdString();
+    ASSERT_TRUE(shown->Came);
+    EXPECT_TRUE(shown->Body.contains(MakerHomePage())) << shown->Body.toStdString();
 }
 
 TEST_F(HelpCommandsTest, WhatsThisOnTheOffsetDelayHeadingOfAKitWindowGives4035)

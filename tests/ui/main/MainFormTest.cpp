@@ -245,19 +245,13 @@ TEST_F(MainFormTest, ACorruptFileIsReportedAndLeavesNoWindow)
     const QString path = WriteKit(QStringLiteral("broken.tsy"), "8753D/E", "", true);
     const QString kitFolder = form.FileCommands().KitDirectory();
 
-    QString heading, body, status;
-    auto shown = WhenModal([&](QWidget& dialog) {
-        heading = dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
-        body = dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
-        status = form.MainStatusBar().PanelText(0);
-        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
+    const auto shown = WhenMessage();
     Dialogs->Answers.push_back(path);
     form.Actions().FileOpen->trigger();
-    ASSERT_TRUE(*shown);
-    EXPECT_EQ(heading, "File Operation has Failed!");
-    EXPECT_EQ(body, "Unable to open file: " + path + "\nThe cal kit data is corrupt.");
-    EXPECT_EQ(status, "Error: unable to open file.");
+    ASSERT_TRUE(shown->Came);
+    EXPECT_EQ(shown->Heading, "File Operation has Failed!");
+    EXPECT_EQ(shown->Body, "Unable to open file: " + path + "\nThe cal kit data is corrupt.");
+    EXPECT_EQ(shown->Status, "Error: unable to open file.");
     QTest::qWait(10);
     EXPECT_EQ(Titles(), QStringList{"NewCalKit1"});
     EXPECT_TRUE(form.RecentFiles().Files().isEmpty());
@@ -379,13 +373,9 @@ TEST_F(MainFormTest, CommandLineFilesComeBeforeTheLastKit)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(100, 'x'));
     file.close();
-    QString body;
-    WhenModal([&](QWidget& dialog) {
-        body = dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
-        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
+    const auto shown = WhenMessage();
     Start({broken, given});
-    EXPECT_EQ(body, "Unable to open file: " + broken + "\nReason unknown.");
+    EXPECT_EQ(shown->Body, "Unable to open file: " + broken + "\nReason unknown.");
     EXPECT_EQ(Titles(), QStringList{"given.tsy"});
 }
 
@@ -445,19 +435,14 @@ TEST_F(MainFormTest, DiskFilesGoThroughTheSelectedModel)
     // A file that is no disk file opens no window.
     const QString junk = Scratch.filePath(QStringLiteral("junk.ck"));
     QFile file(junk);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("no kit");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no kit") == 6);
     file.close();
     const int windows = form.KitWindows().Count();
-    QString status;
-    auto shown = WhenModal([&](QWidget& dialog) {
-        status = form.MainStatusBar().PanelText(0);
-        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
+    const auto shown = WhenMessage();
     Dialogs->Answers.push_back(junk);
     form.Actions().FileOpenVnaDiskFile->trigger();
-    EXPECT_TRUE(*shown);
-    EXPECT_EQ(status, "Error: unable to open VNA disk file.");
+    EXPECT_TRUE(shown->Came);
+    EXPECT_EQ(shown->Status, "Error: unable to open VNA disk file.");
     QTest::qWait(10);
     EXPECT_EQ(form.KitWindows().Count(), windows);
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,6 +19,15 @@
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/MainStatusBar.h"
+
+// What the message dialog said, and the status line while it was up.
+struct TShownMessage {
+    bool Came = false;
+    QString Heading;
+    QString Body;
+    QString Status;
+};
 
 class TMainWindowRun : public ::testing::Test {
 protected:
@@ -43,6 +54,19 @@ protected:
         Form.reset();
     }
     TCalKitEditForm& Active() const { return *Form->ActiveEditor(); }
+    // Answers the next message dialog with its OK button; seen runs while it is up.
+    std::shared_ptr<TShownMessage> WhenMessage(std::function<void()> seen = {})
+    {
+        auto shown = std::make_shared<TShownMessage>();
+        WhenModal([this, shown, seen](QWidget& dialog) {
+            *shown = {true, dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                      dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(), Form->MainStatusBar().PanelText(0)};
+            if (seen)
+                seen();
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        });
+        return shown;
+    }
     QStringList Titles() const
     {
         QStringList titles;
