@@ -1,11 +1,11 @@
 // The settings store: named values in listed sub-keys, automatic clearing, the window
 // position with its screen check, and the current folder.
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include "ui/components/RegistrySettings.h"
 

@@ -1,12 +1,12 @@
 // The row clipboard on the system clipboard, and the small widgets that stand in for the
 // desktop's own: the radio group.
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"

@@ -4,13 +4,13 @@
 
 #include "ui/dialogs/GpibDebugUnit.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -9,12 +9,12 @@
 
 #include "bus/NetworkCard.h"
 
-#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,9 +1,6 @@
 // The kit editor window on its own: the standards grid driven with real key events, the
 // undo steps of typing and of a model change, the unsaved-changes marker, the close question
 // and the kit file.
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +10,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
 
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
@@ -29,13 +29,12 @@
 
 namespace {
 
-class CalKitEditTest : public ::testing::Test {
+class CalKitEditTest : public TEditorWindowTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(Scratch.isValid());
-        Editor = std::make_unique<TCalKitEditForm>(Host);
-        Editor->setWindowTitle(QStringLiteral("Kit1"));
+        OpenEditor("8753D/E");
         TCalKit& kit = Editor->Kit();
         kit.Standard(1).SetStdType(TStdType::Short);
         kit.Standard(1).SetOffsetDelay(31.5);
@@ -43,27 +42,12 @@ protected:
         kit.Standard(2).SetC0(49.5);
         kit.Standard(5).SetStdType(TStdType::Load);
         Editor->RefreshPages();
-        Editor->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
-        Editor->activateWindow();
-        Grid().setFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        StopModalAnswers();
-        if (Editor)
-            Editor->AgreeToClose();
+        FocusOn(Grid());
     }
 
     TDataGrid& Grid() const { return Editor->StandardsPage().Grid(); }
     TStandard& Std(int number) const { return Editor->Kit().Standard(number); }
     void Type(const QString& text) { TypeKeys(Grid(), text); }
-    void PressEnter()
-    {
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : &Grid(), Qt::Key_Return);
-    }
     void Select(int column, int row)
     {
         Grid().EndEdit();
@@ -71,9 +55,7 @@ protected:
         Grid().setFocus();
     }
 
-    TFakeHost Host;
     QTemporaryDir Scratch;
-    std::unique_ptr<TCalKitEditForm> Editor;
 };
 
 }  // namespace
@@ -133,13 +115,13 @@ TEST_F(CalKitEditTest, NumericCellsStoreEachKeystrokeClampedAndRefuseLetters)
     Type(QStringLiteral("E"));
     EXPECT_EQ(Grid().CurrentText(), "-5E2");
     EXPECT_EQ(Std(2).C1(), -500);
-    PressEnter();
+    Press(Qt::Key_Return);
 
     // Values beyond the model's limit are forced into it and shown so after the edit.
     Select(3, 2);
     Type(QStringLiteral("123456789"));
     EXPECT_EQ(Std(2).C0(), Editor->Kit().Vna().MaxCoefficient);
-    PressEnter();
+    Press(Qt::Key_Return);
     EXPECT_EQ(Grid().CellText(3, 2), "10000000");
 
     // Letters typed on a cell that is not being edited are refused one by one.
@@ -169,7 +151,7 @@ TEST_F(CalKitEditTest, KeystrokesInOneCellAreOneTypingStep)
     TUndoHistory& history = Editor->UndoHistory();
     Select(8, 1);
     Type(QStringLiteral("123"));
-    PressEnter();
+    Press(Qt::Key_Return);
     EXPECT_EQ(Std(1).OffsetDelay(), 123);
     EXPECT_EQ(history.Count(), 1);
     EXPECT_EQ(history.UndoMenuCaption(), "Undo typing");
@@ -178,7 +160,7 @@ TEST_F(CalKitEditTest, KeystrokesInOneCellAreOneTypingStep)
     // Another cell is another step.
     Select(10, 1);
     Type(QStringLiteral("2"));
-    PressEnter();
+    Press(Qt::Key_Return);
     EXPECT_EQ(history.Count(), 2);
 
     Select(14, 5);
@@ -229,7 +211,7 @@ TEST_F(CalKitEditTest, ClosingAModifiedKitAsksAndCancelKeepsTheWindow)
 {
     Select(8, 1);
     Type(QStringLiteral("9"));
-    PressEnter();
+    Press(Qt::Key_Return);
     ASSERT_TRUE(Editor->UndoHistory().IsDirty());
 
     QString caption;
@@ -262,7 +244,7 @@ TEST_F(CalKitEditTest, SavesAndLoadsTheKitFile)
     const QString file = Scratch.filePath(QStringLiteral("round trip.tsy"));
     Select(8, 1);
     Type(QStringLiteral("44"));
-    PressEnter();
+    Press(Qt::Key_Return);
     Editor->Kit().SetDateLastModified(1000);
     Editor->SaveKitFile(file);
     EXPECT_EQ(Editor->FileName(), file);
@@ -284,7 +266,7 @@ TEST_F(CalKitEditTest, SavesAndLoadsTheKitFile)
     // A failed save changes nothing.
     Select(8, 1);
     Type(QStringLiteral("5"));
-    PressEnter();
+    Press(Qt::Key_Return);
     const QString nowhere = Scratch.filePath(QStringLiteral("missing/folder/kit.tsy"));
     EXPECT_THROW(Editor->SaveKitFile(nowhere), ECannotSaveFile);
     EXPECT_EQ(Editor->FileName(), file);
@@ -303,7 +285,7 @@ TEST_F(CalKitEditTest, CellsFollowTheUsersDecimalSeparator)
     EXPECT_EQ(Std(2).OffsetDelay(), 2.25);
     Type(QStringLiteral("."));
     EXPECT_EQ(beeps.Count(), 1) << "a full stop is no separator here";
-    PressEnter();
+    Press(Qt::Key_Return);
     InstallUserLocaleFormat(QLocale::c());
     Grid().Reload();
     EXPECT_EQ(Grid().CellText(8, 2), "2.25");

@@ -1,7 +1,6 @@
 // The class assignments page driven through its real widgets: the layout for a model, the
 // calibration type and the rows it shows, typing standard numbers, dragging them from the
 // list of standards, and the undo steps of both.
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -10,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"
@@ -21,21 +21,12 @@
 
 namespace {
 
-class ClassesPageTest : public ::testing::Test {
+class ClassesPageTest : public TEditorWindowTest {
 protected:
     void SetUp() override { Open("8753D/E"); }
-    void TearDown() override
-    {
-        if (Editor)
-            Editor->AgreeToClose();
-    }
-
     void Open(const char* model)
     {
-        if (Editor)
-            Editor->AgreeToClose();
-        Host.Selected = &Model(model);
-        Editor = ShowEditor(Host, QStringLiteral("Kit1"));
+        OpenEditor(model);
         TCalKit& kit = Editor->Kit();
         kit.Standard(1).SetStdType(TStdType::Short);
         kit.Standard(1).SetLabel("SHORT");
@@ -68,11 +59,6 @@ protected:
         FocusOn(Grid());
     }
     void Type(const QString& text) { TypeKeys(Grid(), text); }
-    void PressEnter()
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QApplication::processEvents();  // the cell editor closes after the key
-    }
     // Drops what was picked up in the list on the class grid's cell.
     void DropOn(int column, int row)
     {
@@ -83,20 +69,11 @@ protected:
                         Qt::NoModifier);
         QApplication::sendEvent(Grid().viewport(), &drop);
     }
-    // Clicks a radio item where its round button is.
-    static void ClickItem(TRadioGroup& group, int index)
-    {
-        QRadioButton* item = group.Button(index);
-        QTest::mouseClick(item, Qt::LeftButton, Qt::NoModifier, QPoint(8, item->height() / 2));
-    }
     void PickUpFromList(int row)
     {
         QTest::mousePress(List().viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(List(), 1, row));
         QTest::mouseRelease(List().viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(List(), 1, row));
     }
-
-    TFakeHost Host;
-    std::unique_ptr<TCalKitEditForm> Editor;
 };
 
 }  // namespace
@@ -167,7 +144,7 @@ TEST_F(ClassesPageTest, NumbersThatNameNoStandardLeaveTheCellEmptyAndLettersBeep
     Select(4, 1);  // column "C"
     Type(QStringLiteral("12"));
     EXPECT_EQ(Grid().CurrentText(), "12") << "the text stays while it is typed";
-    PressEnter();
+    Press(Qt::Key_Return);
     EXPECT_EQ(Class(1).GetStd(3), 0) << "the 8753D/E has 8 standards";
     EXPECT_EQ(Grid().CellText(4, 1), "");
     EXPECT_EQ(beeps.Count(), 0);
@@ -188,12 +165,12 @@ TEST_F(ClassesPageTest, NumbersThatNameNoStandardLeaveTheCellEmptyAndLettersBeep
     EXPECT_EQ(beeps.Count(), 3);
     EXPECT_EQ(Grid().CurrentText(), "");
     EXPECT_EQ(Class(2).GetStd(2), 0);
-    PressEnter();
+    Press(Qt::Key_Return);
 
     // The label column takes every key.
     Select(9, 3);
     Type(QStringLiteral("Ab-9"));
-    PressEnter();
+    Press(Qt::Key_Return);
     EXPECT_EQ(Class(3).Label(), "Ab-9");
     EXPECT_EQ(beeps.Count(), 3);
 }

@@ -1,8 +1,6 @@
 // Cut, Copy, Paste and Clear Row of the kit editor on the control that has the focus: whole
 // rows in the row formats (the exact records on the system clipboard), their undo steps,
 // the commands' states, cell and edit-field text, and rows that travel between kits.
-#include <cstring>
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -10,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <cstring>
+#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"
@@ -56,12 +56,12 @@ bool ZeroBytes(const QByteArray& record, int offset, int count)
     return true;
 }
 
-class ClipboardCommandsTest : public ::testing::Test {
+class ClipboardCommandsTest : public TEditorWindowTest {
 protected:
     void SetUp() override
     {
         QApplication::clipboard()->clear();
-        Editor = ShowEditor(Host, QStringLiteral("Kit1"));
+        OpenEditor("8753D/E");
         TCalKit& kit = Editor->Kit();
         kit.Standard(1).SetStdType(TStdType::Short);
         kit.Standard(1).SetOffsetDelay(31.5);
@@ -79,9 +79,9 @@ protected:
     }
     void TearDown() override
     {
-        for (auto* editor : {Editor.get(), Other.get()})
-            if (editor)
-                editor->AgreeToClose();
+        if (Other)
+            Other->AgreeToClose();
+        TEditorWindowTest::TearDown();
     }
 
     TDataGrid& Standards() const { return Editor->StandardsPage().Grid(); }
@@ -100,8 +100,6 @@ protected:
         return {editor.CanCutOrCopy(), editor.CanPaste(), editor.CanClearRow()};
     }
 
-    TFakeHost Host;
-    std::unique_ptr<TCalKitEditForm> Editor;
     std::unique_ptr<TCalKitEditForm> Other;
 };
 

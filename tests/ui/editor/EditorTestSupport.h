@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "analyzers/Vna.h"
 #include "support/UiTestSupport.h"
+#include "ui/components/RadioGroup.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/EditorHost.h"
 #include "ui/grid/DataGrid.h"
@@ -78,3 +80,40 @@ inline void ClickRowHeading(TDataGrid& grid, int row)
                         headings->sectionViewportPosition(row - 1) + headings->sectionSize(row - 1) / 2);
     QTest::mouseClick(headings->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
 }
+
+// Clicks a radio item where its round button is.
+inline void ClickItem(TRadioGroup& group, int index)
+{
+    QRadioButton* item = group.Button(index);
+    QTest::mouseClick(item, Qt::LeftButton, Qt::NoModifier, QPoint(8, item->height() / 2));
+}
+
+// Presses a key on the focused widget and lets what it starts be handled.
+inline void Press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+}
+
+// The tests of one editor window "Kit1" on a model of the catalogue.
+class TEditorWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        StopModalAnswers();
+        if (Editor)
+            Editor->AgreeToClose();
+    }
+    // Closes the window there is and shows a new one on model.
+    void OpenEditor(const char* model)
+    {
+        if (Editor)
+            Editor->AgreeToClose();
+        Host.Selected = &Model(model);
+        Editor = ShowEditor(Host, QStringLiteral("Kit1"));
+    }
+    TCalKit& Kit() const { return Editor->Kit(); }
+
+    TFakeHost Host;
+    std::unique_ptr<TCalKitEditForm> Editor;
+};

@@ -1,7 +1,6 @@
 // The kit properties page driven through its real widgets: its panel, the values it shows,
 // numbers forced into the model's range on leaving a field, refused keys, Enter moving on,
 // the model's enabled states, and undo of property changes.
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
@@ -14,6 +13,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
 #include "kit/CalKit.h"
@@ -30,27 +30,17 @@
 
 namespace {
 
-class KitPropertiesPageTest : public ::testing::Test {
+class KitPropertiesPageTest : public TEditorWindowTest {
 protected:
     void SetUp() override { Open("8753D/E"); }
-    void TearDown() override
-    {
-        if (Editor)
-            Editor->AgreeToClose();
-    }
-
     void Open(const char* model)
     {
-        if (Editor)
-            Editor->AgreeToClose();
-        Host.Selected = &Model(model);
-        Editor = ShowEditor(Host, QStringLiteral("Kit1"));
+        OpenEditor(model);
         Editor->ShowPage(Page());
         QApplication::processEvents();
     }
 
     TKitPropertiesPage& Page() const { return Editor->PropertiesPage(); }
-    TCalKit& Kit() const { return Editor->Kit(); }
     // The tag of the control that has the focus; 0 for none.
     int FocusedTag() const { return Page().Editing().TagOf(QApplication::focusWidget()); }
     // Replaces the whole text of a line edit by typing.
@@ -60,19 +50,6 @@ protected:
         edit.selectAll();
         TypeKeys(edit, text);
     }
-    static void Press(Qt::Key key)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QApplication::processEvents();
-    }
-    static void ClickItem(TRadioGroup& group, int index)
-    {
-        QRadioButton* item = group.Button(index);
-        QTest::mouseClick(item, Qt::LeftButton, Qt::NoModifier, QPoint(8, item->height() / 2));
-    }
-
-    TFakeHost Host;
-    std::unique_ptr<TCalKitEditForm> Editor;
 };
 
 }  // namespace

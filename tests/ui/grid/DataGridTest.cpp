@@ -1,7 +1,5 @@
 // The data grid as the kit editor uses it: texts asked of the owner, keystroke commits,
 // key filtering, drop-down lists, row selection, hidden rows and drops.
-#include <gtest/gtest.h>
-#include <map>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,6 +7,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
+#include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 #include "ui/grid/DataGrid.h"

@@ -9,8 +9,8 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QWhatsThis>
 #include <gtest/gtest.h>

@@ -1,14 +1,14 @@
 // The "&Edit" commands of the main window on real kit windows: their enabled states follow
 // the focused control and the clipboard, the shortcuts and the pop-up menu reach the active
 // kit, and Undo and Redo name their steps.
-#include <gtest/gtest.h>
-#include <memory>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
 
 #include "MainWindowRun.h"
 #include "kit/CalKit.h"

@@ -3,8 +3,6 @@
 // and status lines, Cancel clicked while a send runs, a bus error during a read, the 8510's
 // options, the hidden Debug menu with the traffic log, the stored card settings, and the About
 // window at the first show.
-#include <gtest/gtest.h>
-#include <memory>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +11,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
 
 #include "MainWindowRun.h"
 #include "SimulatedMachine.h"

@@ -1,10 +1,6 @@
 // The main window with real kit windows: untitled kits, the action list and menus, model
 // selection across kits, the file commands through the dialogs' code path, file errors, the
 // close question at exit, recent files, and the settings of the next start.
-#include <deque>
-#include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -14,6 +10,10 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "analyzers/Vna.h"

@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,11 +1,11 @@
 // Page Setup, Print and Print to Clipboard through the main window's commands.
-#include <functional>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPrinter>
+#include <functional>
 
 #include "MainWindowRun.h"
 #include "ui/main/MainActions.h"

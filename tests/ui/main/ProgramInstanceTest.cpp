@@ -2,12 +2,12 @@
 // and with its own settings folder and socket folder.
 #include <QDir>
 #include <QElapsedTimer>
-#include <functional>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "../../kit/SampleKits.h"

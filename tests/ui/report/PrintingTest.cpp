@@ -10,7 +10,6 @@
 #include "ui/editor/PrintMargins.h"
 #include "ui/editor/ReportLayout.h"
 
-#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -23,6 +22,7 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 TEST(PrintMarginsTest, MillimetresBecomeThousandthsOfAnInch)

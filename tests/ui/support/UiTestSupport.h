@@ -2,8 +2,6 @@
 // counting beeps, and a folder of scratch files.
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -11,6 +9,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
