@@ -1,12 +1,10 @@
-// The help window found by context and keyword, the pop-ups, the help hook and the home page.
+// The help window found by context and keyword, the pop-ups and the help hook; the home page
+// is tried through the main window's Help menu.
 #include "ui/components/HelpHook.h"
-#include "ui/components/MakerAddress.h"
 #include "ui/help/HelpSystem.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/help/HomePage.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -95,28 +93,3 @@ TEST(HelpSystemTest, InstalledAsTheProgramsHelpHandler)
     ShowHelpKeyword("ErrorReadOnly");  // the owner is gone: dropped, no crash
     InstallHelpHandler({});
 }
-
-namespace {
-
-class TBrowserStandIn : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened.append(url); }
-};
-
-}  // namespace
-
-TEST(HomePageTest, OpensTheMakersAddress)
-{
-    TBrowserStandIn browser;
-    QDesktopServices::setUrlHandler("https", &browser, "Open");
-    EXPECT_TRUE(OpenHomePage());
-    QDesktopServices::unsetUrlHandler("https");
-    ASSERT_EQ(browser.Opened.size(), 1);
-    EXPECT_EQ(browser.Opened.first(), QUrl(MakerHomePage()));
-    EXPECT_EQ(browser.Opened.first().host(), "www.example.org");
-}
-
-#include "HelpSystemTest.moc"

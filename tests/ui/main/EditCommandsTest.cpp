@@ -90,7 +90,6 @@ TEST_F(EditCommandsTest, StatesFollowTheFocusedControlAndTheClipboard)
     EXPECT_EQ(editor.Kit().Standard(6).Label(), "LOAD4");
     States();
     EXPECT_EQ(Actions().EditUndo->text(), "Undo Paste Row");
-    EXPECT_EQ(Actions().EditRedo->text(), "Redo");
     EXPECT_FALSE(Actions().EditRedo->isEnabled());
 
     Actions().EditUndo->trigger();
@@ -98,7 +97,6 @@ TEST_F(EditCommandsTest, StatesFollowTheFocusedControlAndTheClipboard)
     States();
     EXPECT_EQ(Actions().EditRedo->text(), "Redo Paste Row");
     EXPECT_TRUE(Actions().EditRedo->isEnabled());
-    EXPECT_EQ(Actions().EditUndo->text(), "Undo");
 
     // Clear Row from the menu, with a row selected; the Delete key does the same.
     SelectRow(grid, 4);
@@ -107,7 +105,6 @@ TEST_F(EditCommandsTest, StatesFollowTheFocusedControlAndTheClipboard)
     EXPECT_EQ(editor.Kit().Standard(4).StdType(), TStdType::None);
     States();
     EXPECT_EQ(Actions().EditUndo->text(), "Undo Clear");
-    EXPECT_EQ(editor.windowTitle(), "NewCalKit1*");
 
     // Without a kit window there is nothing to act on.
     WhenModal([](QWidget& dialog) { ClickButton(dialog, QMessageBox::No); });
