@@ -115,11 +115,6 @@ TEST_F(UserMsgTest, EndModesKeepTheProgressLayoutAndOfferOk)
                    EXPECT_EQ(Heading().text(), "Success!  Cal kit read from VNA.");
                    EXPECT_EQ(Body().text(), "Save the kit before you close it.");
                });
-    WhileShown([&] { Form.ShowHomePage(); },
-               [&] {
-                   EXPECT_EQ(Heading().text(), "Brightmoor Home Page");
-                   EXPECT_TRUE(Body().text().contains(QStringLiteral("https://www.example.org/tessaly")));
-               });
 }
 
 TEST_F(UserMsgTest, ErrorModesShowARedHeadingAndAHelpButtonForTheirTopic)

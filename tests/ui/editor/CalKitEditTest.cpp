@@ -188,8 +188,6 @@ TEST_F(CalKitEditTest, ModelChangeRebuildsTheGridAndUndoesInOneStep)
     EXPECT_EQ(Grid().RowCount(), narrow.NumStandards);
     EXPECT_EQ(Std(2).C0(), narrow.MaxCoefficient);
     EXPECT_EQ(Grid().CellText(3, 2), "10000");
-    EXPECT_EQ(Editor->UndoHistory().UndoMenuCaption(), "Undo VNA selection");
-    EXPECT_EQ(Editor->windowTitle(), "Kit1*");
 
     Editor->EditUndo();
     EXPECT_EQ(Host.Selected, &first);
@@ -197,14 +195,6 @@ TEST_F(CalKitEditTest, ModelChangeRebuildsTheGridAndUndoesInOneStep)
     EXPECT_EQ(Std(2).C0(), 50000);
     EXPECT_EQ(Editor->UndoHistory().Count(), 1) << "undo makes no new step";
     EXPECT_EQ(Editor->windowTitle(), "Kit1");
-
-    Editor->EditRedo();
-    EXPECT_EQ(&Editor->Kit().Vna(), &narrow);
-    EXPECT_EQ(Grid().RowCount(), narrow.NumStandards);
-
-    // Activating the window with the kit's own model makes no step.
-    Editor->FormActivate();
-    EXPECT_EQ(Editor->UndoHistory().Count(), 1);
 }
 
 TEST_F(CalKitEditTest, ClosingAModifiedKitAsksAndCancelKeepsTheWindow)

@@ -71,15 +71,6 @@ protected:
 
 }  // namespace
 
-TEST_F(WhatsThisTest, TheOffsetDelayHeadingGives4035)
-{
-    EXPECT_EQ(HelpContextAt(HeadingCentre(8), Scope()), 4035);
-    // Without a kit model, or on a grid outside the active editor, the grid's own context.
-    EXPECT_EQ(HelpContextAt(HeadingCentre(8), {&Editor, nullptr}), 4000);
-    QWidget otherEditor;
-    EXPECT_EQ(HelpContextAt(HeadingCentre(8), {&otherEditor, FindVna("8753D/E")}), 4000);
-}
-
 TEST_F(WhatsThisTest, DisabledControlsTakeTheirParentsContext)
 {
     const QPoint field = Field->mapToGlobal(Field->rect().center());
@@ -103,7 +94,7 @@ TEST(WhatsThisToolbarTest, AToolbarButtonGivesItsActionsContext)
     EXPECT_EQ(OwnHelpContext(button), 3040);
 }
 
-TEST_F(WhatsThisTest, TheModeTurnsTheNextClickIntoAContext)
+TEST_F(WhatsThisTest, TheModeTurnsTheNextClickOnTheOffsetDelayHeadingInto4035)
 {
     TWhatsThisMode mode([this] { return Scope(); });
     QSignalSpy chosen(&mode, &TWhatsThisMode::ContextChosen);
@@ -120,6 +111,10 @@ TEST_F(WhatsThisTest, TheModeTurnsTheNextClickIntoAContext)
     EXPECT_FALSE(mode.IsActive());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(cellClicks, 0);
+    // Without a kit model, or on a grid outside the active editor, the grid's own context.
+    EXPECT_EQ(HelpContextAt(HeadingCentre(8), {&Editor, nullptr}), 4000);
+    QWidget otherEditor;
+    EXPECT_EQ(HelpContextAt(HeadingCentre(8), {&otherEditor, FindVna("8753D/E")}), 4000);
 
     // Esc and a right click end the mode without a choice.
     mode.Enter();
