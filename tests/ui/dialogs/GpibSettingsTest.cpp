@@ -132,27 +132,6 @@ TEST(GpibSettings, UnreadableOrMissingValuesKeepTheCardsOwnDefaults)
     EXPECT_EQ(junk.Address(), 16);
 }
 
-TEST(GpibSettings, CloseStoresTheCurrentCardButNothingWhileTheNoBusCardIsCurrent)
-{
-    SimulatedMachine machine(NiLibrary, SiclLibrary);
-    StoredSettings store;
-    store.Store({"0", "2", "9"});
-    store.Restore();
-    {
-        SettingsDialog dialog;
-        dialog.Click("rbAT");
-        dialog.Control<QSpinBox>("spnBoard")->setValue(12);
-        dialog.Control<QSpinBox>("spnAddress")->setValue(5);
-        dialog.Click("btnOK");
-    }
-    store.Close();
-    EXPECT_EQ(store.Stored(), (TGpibSettingsValues{"1", "12", "5"}));
-
-    SetNoGpib(true);
-    store.Close();
-    EXPECT_EQ(store.Stored(), (TGpibSettingsValues{"1", "12", "5"}));
-}
-
 TEST(GpibSettings, SwitchingFromSiclBoard7ToNiShows3AndOkMakesTheNiCardCurrent)
 {
     SimulatedMachine machine(NiLibrary, SiclLibrary);

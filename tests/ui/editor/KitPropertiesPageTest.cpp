@@ -25,7 +25,6 @@
 #include "ui/editor/ClassesPage.h"
 #include "ui/editor/KitPropertiesPage.h"
 #include "ui/editor/PropertyEditing.h"
-#include "ui/editor/PropertyTexts.h"
 #include "ui/editor/StandardsPage.h"
 
 namespace {
@@ -252,24 +251,3 @@ TEST_F(KitPropertiesPageTest, ASavedKitEditedAndUndoneBackClosesWithoutAQuestion
     EXPECT_FALSE(*asked);
     StopModalAnswers();
 }
-
-namespace {
-
-// The printed report takes the pages' own texts: every class row of the grid (also the TRL
-// rows an SOLT kit hides) and the items the TRL radio groups have selected.
-TEST_F(KitPropertiesPageTest, TheReportTakesTheClassGridAndTheSelectedTrlItems)
-{
-    Kit().SetTrlSetRef(TTrlSetRef::Reflect);
-    Kit().SetTrlCalZ0(TTrlCalZ0::SystemZ0);
-    Kit().StdClass(14).SetStd(1, 3);
-    Editor->RefreshPages();
-
-    const TReportTexts texts = Editor->ReportTexts();
-    EXPECT_EQ(texts.TrlSetRef, QStringLiteral("Reflect"));
-    EXPECT_EQ(texts.TrlCalZ0, QStringLiteral("System Z0"));
-    ASSERT_EQ(texts.Classes.Rows.size(), std::size_t(15));
-    EXPECT_EQ(texts.Classes.Rows[13].value(0), QStringLiteral("TRL Reflect"));
-    EXPECT_EQ(texts.Classes.Rows[13].value(1), QStringLiteral("3"));
-}
-
-}  // namespace
