@@ -236,7 +236,6 @@ TEST(GpibSettings, NetworkCardsAreAlwaysChoosableAndOkAppliesTheirHostAndPort)
     EXPECT_EQ(AsNetworkCard(GpibCards[gdPrologix].get())->Host(), "gpib-eth.lab");
 }
 
-
 TEST(GpibSettings, NetworkCardIsRestoredWithItsStoredHostAndPortAndStoresThemAtClose)
 {
     SimulatedMachine machine(NiLibrary, NoLibrary);
