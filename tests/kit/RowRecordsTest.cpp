@@ -30,7 +30,7 @@ protected:
 
 } // namespace
 
-TEST(RowRecords, StandardRecordHasTheExactLittleEndianLayout)
+TEST(RowRecords, RecordsHaveTheExactLittleEndianLayout)
 {
     const TStandardValues v{.StdType = TStdType::Open, .C0 = 12.5, .C1 = -1, .C3 = -10000,
                             .LoadType = TLoadType::Sliding, .OffsetDelay = 0.001, .MaxFreq = 999,
@@ -68,20 +68,19 @@ TEST(RowRecords, ForeignBytesAreReadFieldByFieldWithinTheBlock)
     PutBytes(block, 40, {2});
     PutBytes(block, 88, {0});
     PutBytes(block, 104, {'L', 'D', 0});
-    const TStandardValues fifty{.StdType = TStdType::Load, .C0 = 12.5, .C1 = 50, .C2 = 50, .C3 = 50,
-                                .LoadType = TLoadType::Offset, .OffsetDelay = 50, .OffsetZ0 = 50,
-                                .OffsetLoss = 50, .MinFreq = 50, .MaxFreq = 50, .TermZ = 50, .Label = "LD"};
-    EXPECT_EQ(DecodeStandardRecord(block), fifty);
+    EXPECT_EQ(DecodeStandardRecord(block),
+              (TStandardValues{.StdType = TStdType::Load, .C0 = 12.5, .C1 = 50, .C2 = 50, .C3 = 50,
+                               .LoadType = TLoadType::Offset, .OffsetDelay = 50, .OffsetZ0 = 50, .OffsetLoss = 50,
+                               .MinFreq = 50, .MaxFreq = 50, .TermZ = 50, .Label = "LD"}));
     PutBytes(block, 104, TBytes(16, 'x')); // no zero byte: ten characters
     EXPECT_EQ(DecodeStandardRecord(block)->Label, std::string(10, 'x'));
     EXPECT_FALSE(DecodeStandardRecord(TConstByteSpan(block.data(), 119)).has_value());
 
     TBytes classBlock(40, 0x55);
     PutBytes(classBlock, 28, {'A', 0, 'z'});
-    EXPECT_EQ(DecodeStdClassRecord(classBlock)->Std[6], 0x55555555);
-    EXPECT_EQ(DecodeStdClassRecord(classBlock)->Label, "A");
+    EXPECT_EQ(DecodeStdClassRecord(classBlock), (TStdClassValues{{0x55555555, 0x55555555, 0x55555555, 0x55555555,
+                                                                  0x55555555, 0x55555555, 0x55555555}, "A"}));
     EXPECT_FALSE(DecodeStdClassRecord(TConstByteSpan(classBlock.data(), 39)).has_value());
-
     EXPECT_THROW(GetI32(classBlock, 37), std::out_of_range);
     EXPECT_THROW(GetText(classBlock, 39, 2), std::out_of_range);
 }
@@ -89,12 +88,8 @@ TEST(RowRecords, ForeignBytesAreReadFieldByFieldWithinTheBlock)
 TEST_F(RowClipboardTest, PastedRowsObeyTheTargetModel)
 {
     TStandard& source = bigKit.Standard(4);
-    source.SetStdType(TStdType::ArbiZ);
-    source.SetLoadType(TLoadType::Sliding);
-    source.SetC0(-20000);
-    source.SetOffsetLoss(900);
-    source.SetTermZ(2000);
-    source.SetLabel("Arbitrary-Z");
+    source.SetValues({.StdType = TStdType::ArbiZ, .C0 = -20000, .LoadType = TLoadType::Sliding, .OffsetLoss = 900,
+                      .TermZ = 2000, .Label = "Arbitrary-Z"});
     source.CopyToClipboard(clipboard);
     ASSERT_TRUE(smallKit.Standard(4).PasteFromClipboard(clipboard));
     EXPECT_EQ(smallKit.Standard(4).Values(), // no ArbiZ on a five-type model; numbers still clamped
@@ -109,9 +104,7 @@ TEST_F(RowClipboardTest, PastedRowsObeyTheTargetModel)
     EXPECT_EQ(s.LoadType(), TLoadType::Sliding);
 
     TStdClass& c = bigKit.StdClass(3);
-    c.SetStd(1, 12);
-    c.SetStd(7, 3);
-    c.SetLabel("class three");
+    c.SetValues({{12, 0, 0, 0, 0, 0, 3}, "class three"});
     c.Cut(clipboard);
     EXPECT_EQ(c.Values(), TStdClassValues{});
     ASSERT_TRUE(smallKit.StdClass(3).PasteFromClipboard(clipboard));
@@ -121,14 +114,13 @@ TEST_F(RowClipboardTest, PastedRowsObeyTheTargetModel)
 TEST_F(RowClipboardTest, PasteWithoutARecordChangesNothingAndCutKeepsTheNumbers)
 {
     TStandard& s = smallKit.Standard(2);
-    s.SetStdType(TStdType::Open);
-    s.SetC0(5);
+    s.SetValues({.StdType = TStdType::Open, .C0 = 5});
     const TStandardValues before = s.Values();
     EXPECT_FALSE(s.PasteFromClipboard(clipboard)); // empty store
     clipboard.Put(VnaStandardFormat, TBytes(119, 1));
-    EXPECT_FALSE(s.PasteFromClipboard(clipboard)); // too short
+    EXPECT_FALSE(s.PasteFromClipboard(clipboard));                    // too short
     EXPECT_FALSE(smallKit.StdClass(1).PasteFromClipboard(clipboard)); // another format
-    bigKit.StdClass(1).CopyToClipboard(clipboard); // replaces the standard row
+    bigKit.StdClass(1).CopyToClipboard(clipboard);                    // replaces the standard row
     EXPECT_FALSE(s.PasteFromClipboard(clipboard));
     EXPECT_EQ(s.Values(), before);
 
