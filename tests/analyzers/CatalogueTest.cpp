@@ -1,7 +1,6 @@
 // The seventeen catalogue models against their descriptions, and the behaviour of the model
 // objects: getters at their edges, option selection and model look-up.
 #include "analyzers/Family8510.h"
-#include "analyzers/Family8753.h"
 #include "analyzers/Pna.h"
 #include "analyzers/Vna.h"
 
@@ -113,12 +112,6 @@ std::vector<int> Span(int first, int last)
         out.push_back(n);
     return out;
 }
-
-// A legacy model whose leaf changes the number of standards after its parents have run.
-class TWide8753 : public T8753Family {
-    friend class TVna;
-    TWide8753() { NumStandards = 21; }
-};
 
 } // namespace
 
@@ -249,15 +242,6 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
         EXPECT_EQ(vna.GetClassHint(1) + vna.GetClassHint(10) + vna.GetKitHint(0) + vna.GetKitHint(8), "");
         EXPECT_EQ(vna.GetKitHint(7), "Must choose type of calibration for 8753/8720 family");
     }
-}
-
-TEST(Catalogue, LegacyStepsAndClassHintsFollowTheFinalStandardCount)
-{
-    const auto wide = TVna::Make<TWide8753>();
-    EXPECT_EQ(wide->DownloadStepCount, 24);
-    EXPECT_EQ(wide->UploadStepCount, 23);
-    for (int column = 2; column <= 8; ++column)
-        EXPECT_EQ(wide->GetClassHint(column), "Standard Number: 1 to 21");
 }
 
 TEST(Catalogue, SelectOptionClampsAndFindVnaTakesIndexOrShortName)

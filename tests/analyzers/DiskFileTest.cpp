@@ -13,11 +13,6 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-TVna& Model(const std::string& name)
-{
-    return *FindVna(name);
-}
-
 TBytes Slice(const TBytes& image, std::size_t at, std::size_t size)
 {
     return {image.begin() + static_cast<std::ptrdiff_t>(at), image.begin() + static_cast<std::ptrdiff_t>(at + size)};
@@ -46,7 +41,7 @@ constexpr std::size_t Standard8753At(int n)
 
 TEST(DiskFile8753, ImageLayout)
 {
-    TVna& vna = Model("8753D/E");
+    TVna& vna = *FindVna("8753D/E");
     TCalKit kit(vna);
     FillSampleKit(kit);
     auto image = EncodeDiskFile8753(kit, vna, "KIT.ck");
@@ -93,7 +88,7 @@ TEST(DiskFile8753, ImageLayout)
 TEST(DiskFile8753, RoundTripThroughTheModel)
 {
     TTempFolder folder;
-    TVna& vna = Model("8753D/E");
+    TVna& vna = *FindVna("8753D/E");
     TCalKit kit(vna);
     FillSampleKit(kit);
     kit.StdClass(12).SetValues({{1, 0, 3}, "GAP"});
@@ -144,7 +139,7 @@ TEST(DiskFile8753, RoundTripThroughTheModel)
 
 TEST(DiskFile8510, ImageLayout)
 {
-    TVna& vna = Model("8510C");
+    TVna& vna = *FindVna("8510C");
     TCalKit kit(vna);
     FillSampleKit(kit);
     kit.SetLowbandFrequency(2);
@@ -178,7 +173,7 @@ TEST(DiskFile8510, ImageLayout)
 TEST(DiskFile8510, RoundTripThroughTheModel)
 {
     TTempFolder folder;
-    TVna& vna = Model("8510C");
+    TVna& vna = *FindVna("8510C");
     TCalKit kit(vna);
     FillSampleKit(kit);
     kit.SetLowbandFrequency(2);

@@ -11,11 +11,6 @@
 
 namespace {
 
-TVna& Model(const std::string& name)
-{
-    return *FindVna(name);
-}
-
 std::string Text(const std::vector<std::uint8_t>& bytes)
 {
     return std::string(bytes.begin(), bytes.end());
@@ -39,7 +34,7 @@ class ConvertExport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TCalKit kit(Model("8753D/E"));
+        TCalKit kit(*FindVna("8753D/E"));
         FillSampleKit(kit);
         WriteKitFile(kit, sample);
     }
@@ -63,29 +58,29 @@ TEST_F(ConvertExport, ConvertBetweenAllFormats)
     const auto kit = ReadAsTheToolDoes(sample);
     const std::string ck = folder.File("SAMPLE.ck");
     Run({"convert", Q(sample), Q(ck)});
-    EXPECT_EQ(ReadBytes(ck), EncodeDiskFile8753(*kit, Model("8753D/E"), ck));
+    EXPECT_EQ(ReadBytes(ck), EncodeDiskFile8753(*kit, *FindVna("8753D/E"), ck));
     const std::string back = folder.File("back.tsy");
     Run({"convert", Q(ck), Q(back)});
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(back)), DumpKit(*ReadAsTheToolDoes(ck, &Model("8753D/E"))));
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(back)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8753D/E"))));
 
     // The 8753D/E has no 8510 files: the kit is switched to the 8510C first, and the tool says so.
     const std::string ck8510 = folder.File("CK_SAMPLE");
     Run({"convert", Q(sample), Q(ck8510)}, "The model Agilent 8753D/E has no CK_* disk files: the kit was switched "
                                            "to the model Agilent 8510C.\n");
     auto switched = ReadAsTheToolDoes(sample);
-    switched->SetVna(Model("8510C"));
-    EXPECT_EQ(ReadBytes(ck8510), EncodeDiskFile8510(*switched, Model("8510C"), ck8510));
+    switched->SetVna(*FindVna("8510C"));
+    EXPECT_EQ(ReadBytes(ck8510), EncodeDiskFile8510(*switched, *FindVna("8510C"), ck8510));
     const std::string from8510 = folder.File("from8510.tsy");
     Run({"convert", Q(ck8510), Q(from8510)});
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(from8510)), DumpKit(*ReadAsTheToolDoes(ck8510, &Model("8510C"))));
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(from8510)), DumpKit(*ReadAsTheToolDoes(ck8510, FindVna("8510C"))));
 
     // A disk file is read by the model given, and the kit file then carries that model.
     const std::string by8720 = folder.File("by8720.tsy");
     Run({"convert", Q(ck), Q(by8720), "--model", "8720d/e"});
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(by8720)), DumpKit(*ReadAsTheToolDoes(ck, &Model("8720D/E"))));
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(by8720)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8720D/E"))));
     const std::string pna = folder.File("pna.TSY");
     Run({"convert", Q(sample), Q(pna), "--model", "PNA"});
-    kit->SetVna(Model("PNA"));
+    kit->SetVna(*FindVna("PNA"));
     EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(pna)), DumpKit(*kit));
     const std::string csv = folder.File("sample.csv");
     Run({"convert", Q(sample), Q(csv)});
@@ -100,14 +95,14 @@ TEST_F(ConvertExport, ExportFromEveryReadableFormat)
     EXPECT_EQ(Text(ReadBytes(out)), ExportTextImage(*ReadAsTheToolDoes(sample), ';'));
 
     const std::string ck = folder.File("KIT.ck");
-    WriteDiskFile8753(*ReadAsTheToolDoes(sample), Model("8753D/E"), ck);
+    WriteDiskFile8753(*ReadAsTheToolDoes(sample), *FindVna("8753D/E"), ck);
     const std::string text = Run({"export", Q(ck), "--model", "8719D/E"});
-    EXPECT_EQ(text, ExportTextImage(*ReadAsTheToolDoes(ck, &Model("8719D/E")), ','));
+    EXPECT_EQ(text, ExportTextImage(*ReadAsTheToolDoes(ck, FindVna("8719D/E")), ','));
     EXPECT_NE(text.find("VNA = Agilent 8719D/E\r\n"), std::string::npos);
     const std::string ck8510 = folder.File("ck_lower");
-    WriteDiskFile8510(*ReadAsTheToolDoes(sample), Model("8510C"), ck8510);
+    WriteDiskFile8510(*ReadAsTheToolDoes(sample), *FindVna("8510C"), ck8510);
     EXPECT_EQ(Run({"export", Q(ck8510), "--delimiter", "\t"}),
-              ExportTextImage(*ReadAsTheToolDoes(ck8510, &Model("8510C")), '\t'));
+              ExportTextImage(*ReadAsTheToolDoes(ck8510, FindVna("8510C")), '\t'));
 }
 
 TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)

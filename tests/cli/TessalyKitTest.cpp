@@ -47,23 +47,12 @@ TEST(TessalyKit, ModelsListsTheCatalogueInOrder)
 
 TEST(TessalyKit, DescribeGivesEveryFieldOfEveryModelAsJson)
 {
-    QStringList fields = QStringLiteral(
-        "ModelIndex ModelName ModelHint HelpOffset NumStandards ColumnHeadings StdTypeNames ShortHasInductance "
-        "MaxCoefficient MaxTermZ LoadTypeNames ArbLoadTypeNames MaxOffsetDelay MinOffsetZ0 MaxOffsetZ0 MaxOffsetLoss "
-        "MediumNames MaxMinFreq MaxMaxFreq StdLabelLength NumClasses ClassInfo ClassLabelLength KitLabelLength "
-        "HasTrlCalZ0 HasTrlSetRef HasLowband MinLowband MaxLowband MinSystemZ0 MaxSystemZ0 StdColumns ClassColumns "
-        "SoltClasses TrlClasses StdHints ClassHints KitHints UploadNote HasDiskFiles DiskFilter DiskExtension "
-        "DiskPrefix DiskClassOrder DiskTrlClassOrder DownloadStepCount UploadStepCount GpibOptions CanUpload "
-        "HasCalTypeChoice SelectedOption").split(u' ');
-    fields.sort();
     for (const auto& vna : Vnas()) {
         SCOPED_TRACE(vna->ModelName);
         const TKitRun run = Kit({"describe", QString::number(vna->ModelIndex)});
         ASSERT_EQ(run.Status, 0) << run.Err;
         const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(run.Out)).object();
-        QStringList keys = o.keys();
-        keys.sort();
-        EXPECT_EQ(keys, fields);
+        EXPECT_EQ(o.size(), 51) << o.keys().join(u' ').toStdString(); // every field below and no other
         const std::pair<const char*, QJsonValue> values[] = {
             {"ModelIndex", vna->ModelIndex}, {"ModelName", Q(vna->ModelName)}, {"ModelHint", Q(vna->ModelHint)},
             {"HelpOffset", vna->HelpOffset}, {"NumStandards", vna->NumStandards}, {"NumClasses", vna->NumClasses},
@@ -108,8 +97,9 @@ TEST(TessalyKit, DescribeGivesEveryFieldOfEveryModelAsJson)
         ASSERT_EQ(classes.size(), vna->NumClasses + 1);
         for (qsizetype n = 0; n < classes.size(); ++n) {
             const TStdClassInfo& info = vna->ClassInfo[static_cast<std::size_t>(n)];
-            EXPECT_EQ(classes[n].toObject(), (QJsonObject{{"Name", Q(info.Name)}, {"HelpContext", info.HelpContext},
-                                                          {"Code", Q(info.Code)}, {"DefaultLabel", Q(info.DefaultLabel)}}))
+            const QJsonObject expected{{"Name", Q(info.Name)}, {"HelpContext", info.HelpContext},
+                                       {"Code", Q(info.Code)}, {"DefaultLabel", Q(info.DefaultLabel)}};
+            EXPECT_EQ(classes[n].toObject(), expected)
                 << "class " << n;
         }
     }

@@ -9,11 +9,6 @@
 
 namespace {
 
-TVna& Model(const std::string& name)
-{
-    return *FindVna(name);
-}
-
 // A kit as the tool and a new editor window start it: on the first catalogue entry.
 std::unique_ptr<TCalKit> FreshKit()
 {
@@ -34,7 +29,7 @@ constexpr std::size_t ClassAt(int n)
 
 TEST(KitFile, ImageLayoutAndModelCodes)
 {
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     FillSampleKit(kit);
     kit.SetCalType(ctTrl);
     kit.Standard(3).SetLabel("TENCHARSXY");
@@ -73,7 +68,7 @@ TEST(KitFile, ImageLayoutAndModelCodes)
     const std::pair<int, const char*> codes[] = {{0, "8753A/B/C"}, {4, "8510A"},    {6, "PNA"},
                                                  {7, "8510C"},     {15, "8753D/E"}, {16, "PNA 3port"}};
     for (const auto& [code, name] : codes)
-        EXPECT_EQ(CatalogueIndexOfKitFileCode(code), Model(name).ModelIndex) << code;
+        EXPECT_EQ(CatalogueIndexOfKitFileCode(code), FindVna(name)->ModelIndex) << code;
     for (int index = 0; index < VnaCount; ++index)
         EXPECT_EQ(CatalogueIndexOfKitFileCode(KitFileCode(index)), index);
     EXPECT_EQ(KitFileCode(17), -1);
@@ -100,7 +95,7 @@ TEST(KitFile, RoundTripOnEveryModel)
     }
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kit.tsy"});
 
-    TCalKit kit(Model("PNA"));
+    TCalKit kit(*FindVna("PNA"));
     kit.SetLabel("A kit label of thirty chars...");
     kit.Standard(2).SetLabel("Short with a long label");
     kit.StdClass(1).SetLabel("0123456789");
@@ -113,7 +108,7 @@ TEST(KitFile, RoundTripOnEveryModel)
 
 TEST(KitFile, ReaderQuirksOfOlderFilesAndStoredWords)
 {
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     FillSampleKit(kit);
     auto image = EncodeKitFile(kit, "old.tsy", 1);
     const std::size_t arbiZ = StandardAt(6);
@@ -140,13 +135,13 @@ TEST(KitFile, ReaderQuirksOfOlderFilesAndStoredWords)
     EXPECT_EQ(older->Standard(1).TermZ(), 50); // other types keep their own field
 
     // System Z0 and the low-band frequency are taken in against the kit's previous model first.
-    TCalKit pnaKit(Model("PNA"));
+    TCalKit pnaKit(*FindVna("PNA"));
     pnaKit.SetSystemZ0(800);
-    TCalKit legacy(Model("8510C"));
+    TCalKit legacy(*FindVna("8510C"));
     DecodeKitFile(legacy, EncodeKitFile(pnaKit, "pna.tsy", 1), "pna.tsy");
-    EXPECT_EQ(&legacy.Vna(), &Model("PNA"));
+    EXPECT_EQ(&legacy.Vna(), FindVna("PNA"));
     EXPECT_EQ(legacy.SystemZ0(), 500);
-    TCalKit kit8753(Model("8753D/E"));
+    TCalKit kit8753(*FindVna("8753D/E"));
     kit8753.SetLowbandFrequency(1000);
     auto pna = FreshKit();
     DecodeKitFile(*pna, EncodeKitFile(kit8753, "a.tsy", 1), "a.tsy");
@@ -156,7 +151,7 @@ TEST(KitFile, ReaderQuirksOfOlderFilesAndStoredWords)
 TEST(KitFile, FailuresGiveTheirMessages)
 {
     TTempFolder folder;
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     FillSampleKit(kit);
     auto image = EncodeKitFile(kit, "x", 1);
 

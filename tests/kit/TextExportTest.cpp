@@ -10,11 +10,6 @@
 
 namespace {
 
-TVna& Model(const std::string& name)
-{
-    return *FindVna(name);
-}
-
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -55,7 +50,7 @@ TEST(NumberFormat, GeneralFormatWithFifteenDigitsAndEnglishLongDate)
 
 TEST_F(TextExportTest, KitOnThe8753LineForLine)
 {
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     FillSampleKit(kit);
     kit.StdClass(12).SetValues({{1, 0, 3}, "OPEN"});
     kit.Standard(2).SetOffsetDelay(0.00005);
@@ -111,7 +106,7 @@ TEST_F(TextExportTest, KitOnThe8753LineForLine)
 
 TEST_F(TextExportTest, TheModelDecidesRowsClassNamesAndTypes)
 {
-    TCalKit pna(Model("PNA"));
+    TCalKit pna(*FindVna("PNA"));
     FillSampleKit(pna); // no arbitrary impedances on the PNA: standard 6 becomes None
     pna.SetDescription("");
     const auto pnaLines = Lines(ExportTextImage(pna, ','));
@@ -124,7 +119,7 @@ TEST_F(TextExportTest, TheModelDecidesRowsClassNamesAndTypes)
     // The TRL lines are written for a model without TRL too.
     EXPECT_EQ(pnaLines[30], "TRL Lowband Frequency = 2.5 GHz");
 
-    TCalKit kit8510(Model("8510C"));
+    TCalKit kit8510(*FindVna("8510C"));
     FillSampleKit(kit8510);
     kit8510.Standard(21).SetValues({.StdType = TStdType::Open, .C0 = 1e-5, .Label = "LAST"});
     const auto lines = Lines(ExportTextImage(kit8510, ';'));
@@ -148,7 +143,7 @@ TEST_F(TextExportTest, FieldsWithDelimitersQuotesOrLineBreaksAreQuoted)
     EXPECT_EQ(ExportField("two\r\nlines", ','), "\"two\r\nlines\"");
     EXPECT_EQ(ExportField("", ','), "");
 
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     kit.SetLabel("Kit, N");
     kit.SetDescription("First line\r\nSecond \"quoted\" line");
     kit.Standard(1).SetValues({.StdType = TStdType::Open, .Label = "O,1"});
@@ -163,7 +158,7 @@ TEST_F(TextExportTest, FieldsWithDelimitersQuotesOrLineBreaksAreQuoted)
 
 TEST_F(TextExportTest, TheInstalledLocaleFormatsNumbersAndDates)
 {
-    TCalKit kit(Model("8753D/E"));
+    TCalKit kit(*FindVna("8753D/E"));
     FillSampleKit(kit);
     SetLocaleFormat({',', [](double oleDate) { return "day " + std::to_string(static_cast<int>(oleDate)); }});
     auto lines = Lines(ExportTextImage(kit, ';'));

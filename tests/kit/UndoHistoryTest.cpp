@@ -47,7 +47,7 @@ TEST(UndoHistory, SizeLimitDropsTheOldestButKeepsTheLevel)
     TUndoHistory history;
     history.SetSize(3);
     for (const char* c : {"a", "b", "c", "d", "e"})
-        EXPECT_TRUE(history.AddAction(MakeAction(c)));
+        history.AddAction(MakeAction(c));
     EXPECT_EQ(history.Count(), 3);
     EXPECT_EQ(history.ActionAt(1)->UndoCaption(), "c");
     EXPECT_EQ(history.ActionAt(4), nullptr);
