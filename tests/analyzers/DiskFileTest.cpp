@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -161,13 +162,18 @@ TEST(DiskFile8510, ImageLayout)
         second.push_back(GetHpLabel12(image, 1370 + 12 * slot));
     EXPECT_EQ(second, (std::vector<std::string>{"TRL REFL", "Line", "TRL MATCH", "Adapter"}));
 
-    // Line Z0 and Thru write 0; the calibration type plays no part.
-    kit.SetTrlCalZ0(TTrlCalZ0::LineZ0);
-    kit.SetTrlSetRef(TTrlSetRef::Thru);
+    // System Z0 is flag 16, Reflect flag 1; the calibration type plays no part.
     kit.SetCalType(ctTrl);
-    const auto other = EncodeDiskFile8510(kit, vna, "CK_KIT");
-    EXPECT_EQ(other[1422], 0);
-    EXPECT_EQ(Slice(other, 0, 1422), Slice(image, 0, 1422));
+    const std::tuple<TTrlCalZ0, TTrlSetRef, int> flags[] = {{TTrlCalZ0::LineZ0, TTrlSetRef::Reflect, 1},
+                                                            {TTrlCalZ0::SystemZ0, TTrlSetRef::Thru, 16},
+                                                            {TTrlCalZ0::LineZ0, TTrlSetRef::Thru, 0}};
+    for (const auto& [calZ0, setRef, flag] : flags) {
+        kit.SetTrlCalZ0(calZ0);
+        kit.SetTrlSetRef(setRef);
+        const auto other = EncodeDiskFile8510(kit, vna, "CK_KIT");
+        EXPECT_EQ(other[1422], flag);
+        EXPECT_EQ(Slice(other, 0, 1422), Slice(image, 0, 1422));
+    }
 }
 
 TEST(DiskFile8510, RoundTripThroughTheModel)
