@@ -5,19 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class TClosingFailsCard : public TGpibCard {
-public:
-    TClosingFailsCard() : TGpibCard(gdNone, 0, 0, 0) { SetLoaded(true); }
-    void Open() override {}
-    void Write(const std::string&) override {}
-    void Read(std::string& reply) override { reply = "0"; }
-    void Close() override { throw EGpibException("close failed"); }
-};
-
-} // namespace
-
 TEST(BusTransfer, AbortAtAnyStepStopsTheWritesAndClosesTheCard)
 {
     for (const char* model : {"8753D/E", "8510C", "PNA 3port"}) {
@@ -67,7 +54,8 @@ TEST(BusTransfer, CardFailuresEndTheTransferAndTheCardIsClosedOnlyWhenOpened)
 
     // A Close that fails after an abort: the abort is what the user hears about; without an
     // earlier failure the failing Close is reported.
-    TClosingFailsCard closing;
+    TRecordingCard closing;
+    closing.FailClose = true;
     EXPECT_THROW(SendKitToAnalyzer(*kit, closing, [] { throw EUserAbort(); }), EUserAbort);
     EXPECT_THROW(SendKitToAnalyzer(*kit, closing, [] {}), EGpibException);
 }

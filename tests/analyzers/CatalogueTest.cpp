@@ -1,17 +1,24 @@
-// The seventeen catalogue models against their descriptions, family by family.
-#include "ClassInfoPrinter.h"
+// The seventeen catalogue models against their descriptions, and the behaviour of the model
+// objects: getters at their edges, option selection and model look-up.
+#include "analyzers/Family8510.h"
+#include "analyzers/Pna.h"
 #include "analyzers/Vna.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+inline void PrintTo(const TStdClassInfo& info, std::ostream* os)
+{
+    *os << "{\"" << info.Name << "\", " << info.HelpContext << ", \"" << info.Code << "\", \"" << info.DefaultLabel
+        << "\"}";
+}
 
 namespace {
 
 using Classes = std::vector<TStdClassInfo>;
-
-const TStdClassInfo BlankClass{" ", 0, " ", " "};
 
 Classes Join(Classes head, const Classes& tail)
 {
@@ -19,93 +26,65 @@ Classes Join(Classes head, const Classes& tail)
     return head;
 }
 
-const Classes LegacyClasses{{"S11A", 10, "S11A", "Open"},
-                            {"S11B", 10, "S11B", "Short"},
-                            {"S11C", 10, "S11C", "Load"},
-                            {"S22A", 15, "S22A", "Open"},
-                            {"S22B", 15, "S22B", "Short"},
-                            {"S22C", 15, "S22C", "Load"},
-                            {"Forward Transmission", 25, "FWDT", "Thru"},
-                            {"Reverse Transmission", 35, "REVT", "Thru"},
-                            {"Forward Match", 20, "FWDM", "Thru"},
-                            {"Reverse Match", 30, "REVM", "Thru"}};
-const Classes ResponseClasses{{"Response", 45, "RESP", "Response"},
-                              {"Response & Isolation", 50, "RESI", "Response"}};
-const Classes TrlClasses8753{{"TRL Thru or Line", 55, "TRLT", "Thru"},
-                             {"TRL Reflect", 60, "TRLR", "Reflect"},
+const Classes LegacyClasses{
+    {"S11A", 10, "S11A", "Open"},  {"S11B", 10, "S11B", "Short"}, {"S11C", 10, "S11C", "Load"},
+    {"S22A", 15, "S22A", "Open"},  {"S22B", 15, "S22B", "Short"}, {"S22C", 15, "S22C", "Load"},
+    {"Forward Transmission", 25, "FWDT", "Thru"}, {"Reverse Transmission", 35, "REVT", "Thru"},
+    {"Forward Match", 20, "FWDM", "Thru"},         {"Reverse Match", 30, "REVM", "Thru"}};
+const Classes ResponseClasses{{"Response", 45, "RESP", "Response"}, {"Response & Isolation", 50, "RESI", "Response"}};
+const Classes TrlClasses8753{{"TRL Thru or Line", 55, "TRLT", "Thru"}, {"TRL Reflect", 60, "TRLR", "Reflect"},
                              {"TRL Line or Match", 65, "TRLL", "Line"}};
-const Classes TrlStarClasses{{"Reflect Forward Match", 75, "TRFM", "Open"},
-                             {"Line Forward Match", 75, "TLFM", "Short"},
-                             {"Line Forw Transmission", 75, "TLFT", "Load"},
-                             {"Reflect Reverse Match", 75, "TRRM", "Open"},
-                             {"Line Reverse Match", 75, "TLRM", "Short"},
-                             {"Line Rev Transmission", 75, "TLRT", "Load"},
-                             {"Thru/Line Forw Trans", 75, "TTFT", "Thru"},
-                             {"Thru/Line Rev Trans", 75, "TTRT", "Thru"},
-                             {"Thru/Line Forw Match", 75, "TTFM", "Thru"},
-                             {"Thru/Line Rev Match", 75, "TTRM", "Thru"}};
-const Classes Classes8510B{{"Forward Isolation", 40, "FWDI", "Isol'n Std"},
-                           {"Reverse Isolation", 40, "REVI", "Isol'n Std"},
-                           {"Frequency Response", 45, "RESP", "Response"},
-                           {"TRL Thru or Line", 55, "TRLT", "Thru"},
-                           {"TRL Reflect", 60, "TRLR", "Reflect"},
-                           {"TRL Line or Match", 65, "TRLL", "Line"},
-                           {"Adapter", 70, "ADAP", "Adapter"}};
-const Classes PnaClasses{{"S11A", 10, "S11A", "Open"},      {"S11B", 10, "S11B", "Short"},
-                         {"S11C", 10, "S11C", "Load"},      {"Forward Thru", 25, "S21T", "Thru"},
-                         {"S22A", 15, "S22A", "Open"},      {"S22B", 15, "S22B", "Short"},
-                         {"S22C", 15, "S22C", "Load"},      {"Reverse Thru", 35, "S12T", "Thru"}};
-const Classes Pna3Extra{{"S33A", 17, "S33A", "Open"},
-                        {"S33B", 17, "S33B", "Short"},
-                        {"S33C", 17, "S33C", "Load"},
-                        {"2-3 Forward Thru", 25, "S32T", "Thru"},
-                        {"2-3 Reverse Thru", 35, "S23T", "Thru"},
-                        {"1-3 Forward Thru", 25, "S31T", "Thru"},
-                        {"1-3 Reverse Thru", 35, "S13T", "Thru"}};
+const Classes TrlStarClasses{
+    {"Reflect Forward Match", 75, "TRFM", "Open"},  {"Line Forward Match", 75, "TLFM", "Short"},
+    {"Line Forw Transmission", 75, "TLFT", "Load"}, {"Reflect Reverse Match", 75, "TRRM", "Open"},
+    {"Line Reverse Match", 75, "TLRM", "Short"},    {"Line Rev Transmission", 75, "TLRT", "Load"},
+    {"Thru/Line Forw Trans", 75, "TTFT", "Thru"},   {"Thru/Line Rev Trans", 75, "TTRT", "Thru"},
+    {"Thru/Line Forw Match", 75, "TTFM", "Thru"},   {"Thru/Line Rev Match", 75, "TTRM", "Thru"}};
+const Classes Classes8510B{
+    {"Forward Isolation", 40, "FWDI", "Isol'n Std"}, {"Reverse Isolation", 40, "REVI", "Isol'n Std"},
+    {"Frequency Response", 45, "RESP", "Response"},  {"TRL Thru or Line", 55, "TRLT", "Thru"},
+    {"TRL Reflect", 60, "TRLR", "Reflect"},          {"TRL Line or Match", 65, "TRLL", "Line"},
+    {"Adapter", 70, "ADAP", "Adapter"}};
+const Classes PnaClasses{{"S11A", 10, "S11A", "Open"}, {"S11B", 10, "S11B", "Short"}, {"S11C", 10, "S11C", "Load"},
+                         {"Forward Thru", 25, "S21T", "Thru"}, {"S22A", 15, "S22A", "Open"},
+                         {"S22B", 15, "S22B", "Short"}, {"S22C", 15, "S22C", "Load"},
+                         {"Reverse Thru", 35, "S12T", "Thru"}};
+const Classes Pna3Extra{{"S33A", 17, "S33A", "Open"}, {"S33B", 17, "S33B", "Short"}, {"S33C", 17, "S33C", "Load"},
+                        {"2-3 Forward Thru", 25, "S32T", "Thru"}, {"2-3 Reverse Thru", 35, "S23T", "Thru"},
+                        {"1-3 Forward Thru", 25, "S31T", "Thru"}, {"1-3 Reverse Thru", 35, "S13T", "Thru"}};
 
 enum class Family { F8753, F8753Trl, F8753Dtrl, F8510A, F8510B, Pna, Pna3 };
 
 // One catalogue row: identity and the values in which the models of one family differ.
 struct Row {
-    int Index;
     const char* Name; // without "Agilent "
-    const char* Hint;
+    const char* Hint; // without "|Agilent "
     int HelpOffset;
     Family Kind;
-    double MaxCoefficient;
-    bool OffsetLoad;
-    bool HasDiskFiles;
-    bool CanUpload;
+    bool OffsetLoad, HasDiskFiles, CanUpload;
 };
 
 const Row Catalogue[] = {
-    {0, "PNA", "|Agilent Performance Network Analyzers with firmware rev 2.0 and higher", 40, Family::Pna, 1e4,
-     false, false, true},
-    {1, "PNA 3port", "|Agilent 3-port Performance Network Analyzers with firmware rev 2.0 and higher", 42,
-     Family::Pna3, 1e4, false, false, true},
-    {2, "8510A", "|Agilent 8510A", 34, Family::F8510A, 1e4, false, false, false},
-    {3, "8510B", "|Agilent 8510B", 36, Family::F8510B, 1e4, true, false, true},
-    {4, "8510C", "|Agilent 8510C", 38, Family::F8510B, 1e4, true, true, true},
-    {5, "8719A", "|Agilent 8719A", 18, Family::F8753, 1e4, false, false, true},
-    {6, "8719C", "|Agilent 8719C", 20, Family::F8753Trl, 1e7, true, false, true},
-    {7, "8719D/E", "|Agilent 8719D or 8719E", 22, Family::F8753Trl, 1e7, true, true, true},
-    {8, "8720A/B", "|Agilent 8720A or 8720B with firmware rev prior to 2.0", 24, Family::F8753, 1e4, false, false,
-     false},
-    {9, "8720B/C", "|Agilent 8720B or 8720C with firmware rev 2.0 or higher", 26, Family::F8753Trl, 1e7, true,
+    {"PNA", "Performance Network Analyzers with firmware rev 2.0 and higher", 40, Family::Pna, false, false, true},
+    {"PNA 3port", "3-port Performance Network Analyzers with firmware rev 2.0 and higher", 42, Family::Pna3, false,
      false, true},
-    {10, "8720D/E", "|Agilent 8720D or 8720E", 28, Family::F8753Trl, 1e7, true, true, true},
-    {11, "8722A/C", "|Agilent 8722A or 8722C", 30, Family::F8753Trl, 1e7, true, false, true},
-    {12, "8722D/E", "|Agilent 8722D or 8722E", 32, Family::F8753Trl, 1e7, true, true, true},
-    {13, "8752A/B/C", "|Agilent 8752A, 8752B, or 8752C", 16, Family::F8753, 1e4, false, false, true},
-    {14, "8753A/B/C", "|Agilent 8753A, 8753B, 8753C, or 8753D with firmware prior to 6.12", 10, Family::F8753, 1e4,
-     false, false, true},
-    {15, "8753Dtrl", "|Agilent 8753D with firmware rev prior to 6.12 (old TRL* cal menu)", 12, Family::F8753Dtrl,
-     1e4, false, false, true},
-    {16, "8753D/E", "|Agilent 8753D or 8753E", 14, Family::F8753Trl, 1e7, true, true, true},
+    {"8510A", "8510A", 34, Family::F8510A, false, false, false},
+    {"8510B", "8510B", 36, Family::F8510B, true, false, true},
+    {"8510C", "8510C", 38, Family::F8510B, true, true, true},
+    {"8719A", "8719A", 18, Family::F8753, false, false, true},
+    {"8719C", "8719C", 20, Family::F8753Trl, true, false, true},
+    {"8719D/E", "8719D or 8719E", 22, Family::F8753Trl, true, true, true},
+    {"8720A/B", "8720A or 8720B with firmware rev prior to 2.0", 24, Family::F8753, false, false, false},
+    {"8720B/C", "8720B or 8720C with firmware rev 2.0 or higher", 26, Family::F8753Trl, true, false, true},
+    {"8720D/E", "8720D or 8720E", 28, Family::F8753Trl, true, true, true},
+    {"8722A/C", "8722A or 8722C", 30, Family::F8753Trl, true, false, true},
+    {"8722D/E", "8722D or 8722E", 32, Family::F8753Trl, true, true, true},
+    {"8752A/B/C", "8752A, 8752B, or 8752C", 16, Family::F8753, false, false, true},
+    {"8753A/B/C", "8753A, 8753B, 8753C, or 8753D with firmware prior to 6.12", 10, Family::F8753, false, false, true},
+    {"8753Dtrl", "8753D with firmware rev prior to 6.12 (old TRL* cal menu)", 12, Family::F8753Dtrl, false, false,
+     true},
+    {"8753D/E", "8753D or 8753E", 14, Family::F8753Trl, true, true, true},
 };
-
-bool IsPna(Family f) { return f == Family::Pna || f == Family::Pna3; }
-bool Is8510(Family f) { return f == Family::F8510A || f == Family::F8510B; }
 
 Classes ExpectedClasses(Family f)
 {
@@ -113,7 +92,7 @@ Classes ExpectedClasses(Family f)
     case Family::F8753: return Join(LegacyClasses, ResponseClasses);
     case Family::F8753Trl: return Join(Join(LegacyClasses, ResponseClasses), TrlClasses8753);
     case Family::F8753Dtrl: return Join(TrlStarClasses, ResponseClasses);
-    case Family::F8510A: return Join(LegacyClasses, {{"Response", 45, "RESP", "Response"}});
+    case Family::F8510A: return Join(LegacyClasses, {ResponseClasses[0]});
     case Family::F8510B: return Join(LegacyClasses, Classes8510B);
     case Family::Pna: return PnaClasses;
     case Family::Pna3: {
@@ -139,25 +118,24 @@ std::vector<int> Span(int first, int last)
 TEST(Catalogue, EveryModelMatchesItsDescription)
 {
     const auto& vnas = Vnas();
-    ASSERT_EQ(vnas.size(), 17u);
+    ASSERT_EQ(vnas.size(), std::size(Catalogue));
     const std::string legacyNote = "Not all of the cal kit data can be read over GPIB.  In particular, the ";
-
-    for (const Row& row : Catalogue) {
-        const TVna& vna = *vnas.at(static_cast<std::size_t>(row.Index));
+    const TStringList fixedSliding{"Fixed", "Sliding"}, withOffset{"Fixed", "Sliding", "Offset"};
+    for (std::size_t index = 0; index < vnas.size(); ++index) {
+        const Row& row = Catalogue[index];
+        const TVna& vna = *vnas[index];
         SCOPED_TRACE(row.Name);
         const Family f = row.Kind;
-        const bool pna = IsPna(f);
-        const bool trl8753 = f == Family::F8753Trl;
-        const bool b8510 = f == Family::F8510B;
+        const bool pna = f == Family::Pna || f == Family::Pna3, is8510 = f == Family::F8510A || f == Family::F8510B;
+        const bool trl8753 = f == Family::F8753Trl, b8510 = f == Family::F8510B;
 
-        // Identity.
-        EXPECT_EQ(vna.ModelIndex, row.Index);
+        EXPECT_EQ(vna.ModelIndex, static_cast<int>(index));
         EXPECT_EQ(vna.ModelName, std::string("Agilent ") + row.Name);
-        EXPECT_EQ(vna.ModelHint, row.Hint);
+        EXPECT_EQ(vna.ModelHint, std::string("|Agilent ") + row.Hint);
         EXPECT_EQ(vna.HelpOffset, row.HelpOffset);
 
         // Sizes, step counts and the class-grid hints that follow the number of standards.
-        const int standards = Is8510(f) ? 21 : 8;
+        const int standards = is8510 ? 21 : 8;
         EXPECT_EQ(vna.NumStandards, standards);
         EXPECT_EQ(vna.DownloadStepCount, standards + 3);
         EXPECT_EQ(vna.UploadStepCount, pna ? 11 : standards + 2);
@@ -170,32 +148,26 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
         const Classes classes = ExpectedClasses(f);
         ASSERT_EQ(vna.NumClasses, static_cast<int>(classes.size()));
         ASSERT_EQ(vna.ClassInfo.size(), 32u);
-        EXPECT_EQ(vna.ClassInfo[0], BlankClass);
+        EXPECT_EQ(vna.ClassInfo[0], (TStdClassInfo{" ", 0, " ", " "}));
         for (std::size_t n = 1; n < 32; ++n)
             EXPECT_EQ(vna.ClassInfo[n], n <= classes.size() ? classes[n - 1] : TStdClassInfo{}) << "class " << n;
-        const std::vector<int> allClasses = Span(1, vna.NumClasses);
-        EXPECT_EQ(vna.SoltClasses.Members(), trl8753 ? Span(1, 12) : allClasses);
-        EXPECT_EQ(vna.TrlClasses.Members(), trl8753 ? Span(13, 15) : allClasses);
+        EXPECT_EQ(vna.SoltClasses.Members(), trl8753 ? Span(1, 12) : Span(1, vna.NumClasses));
+        EXPECT_EQ(vna.TrlClasses.Members(), trl8753 ? Span(13, 15) : Span(1, vna.NumClasses));
 
-        // Value sets.
+        // Value sets and limits.
         EXPECT_EQ(vna.StdTypeNames.size(), pna ? 5u : 6u);
-        if (!pna) {
-            EXPECT_EQ(vna.StdTypeNames[5], "Arbi Imp");
-        }
-        const TStringList fixedSliding{"Fixed", "Sliding"};
-        const TStringList withOffset{"Fixed", "Sliding", "Offset"};
+        EXPECT_EQ(vna.StdTypeNames.at(Ord(TStdType::Thru)), "Thru/Line");
+        EXPECT_EQ(vna.StdTypeNames.back(), pna ? "Thru/Line" : "Arbi Imp");
         EXPECT_EQ(vna.LoadTypeNames, row.OffsetLoad ? withOffset : fixedSliding);
         EXPECT_EQ(vna.ArbLoadTypeNames, b8510 ? withOffset : pna ? TStringList{"Fixed"} : fixedSliding);
         EXPECT_EQ(vna.MediumNames, (TStringList{"Coax", "Waveguide"}));
         EXPECT_EQ(vna.ColumnHeadings.size(), 14u);
-
-        // Limits.
-        EXPECT_EQ(vna.MaxCoefficient, row.MaxCoefficient);
-        EXPECT_EQ(vna.MaxTermZ, Is8510(f) ? 1000 : 10000);
-        EXPECT_EQ(vna.MaxOffsetDelay, pna ? 1e21 : Is8510(f) ? 1e12 : 1e13);
+        EXPECT_EQ(vna.MaxCoefficient, trl8753 ? 1e7 : 1e4);
+        EXPECT_EQ(vna.MaxTermZ, is8510 ? 1000 : 10000);
+        EXPECT_EQ(vna.MaxOffsetDelay, pna ? 1e21 : is8510 ? 1e12 : 1e13);
         EXPECT_EQ(vna.MinOffsetZ0, pna ? 0 : 0.001);
         EXPECT_EQ(vna.MaxOffsetZ0, pna ? 1000 : 500);
-        EXPECT_EQ(vna.MaxOffsetLoss, Is8510(f) || pna ? 1000 : 1e7);
+        EXPECT_EQ(vna.MaxOffsetLoss, is8510 || pna ? 1000 : 1e7);
         EXPECT_EQ(vna.MaxMinFreq, pna ? 1e9 : 1000);
         EXPECT_EQ(vna.MaxMaxFreq, vna.MaxMinFreq);
         EXPECT_EQ(vna.StdLabelLength, pna ? 30 : 10);
@@ -219,27 +191,24 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
                                : row.OffsetLoad    ? "Load Type: fixed, sliding, or offset"
                                                    : "Load Type: fixed or sliding";
         EXPECT_EQ(vna.GetStdHint(TStdType::Load, 7), loadHint);
-        EXPECT_EQ(vna.GetStdHint(TStdType::ArbiZ, 7), b8510 || f == Family::F8510A ? loadHint
-                                                                                    : "Load Type: fixed or sliding");
+        EXPECT_EQ(vna.GetStdHint(TStdType::ArbiZ, 7), is8510 ? loadHint : "Load Type: fixed or sliding");
         EXPECT_EQ(vna.GetStdHint(TStdType::Open, 14),
                   pna ? "Standard Label (30 characters max)" : "Standard Label (10 characters max)");
         EXPECT_EQ(vna.GetStdHint(TStdType::None, 14), "not applicable");
 
-        // Flags.
+        // Flags, GPIB options and the upload note.
         EXPECT_EQ(vna.HasTrlCalZ0, trl8753 || b8510);
         EXPECT_EQ(vna.HasTrlSetRef, trl8753 || b8510);
         EXPECT_EQ(vna.HasLowband, b8510);
         EXPECT_EQ(vna.HasCalTypeChoice, trl8753);
         EXPECT_EQ(vna.HasDiskFiles, row.HasDiskFiles);
         EXPECT_EQ(vna.CanUpload, row.CanUpload);
-
-        // GPIB options and upload note.
         if (pna) {
             EXPECT_EQ(vna.GpibOptions, (TStringList{"User Defined &7=sel 7", "User Defined &8=sel 8",
                                                     "User Defined &9=sel 9", "User Defined &10=sel 10"}));
             EXPECT_EQ(vna.SelectedOption, 4);
             EXPECT_EQ(vna.UploadNote, "All of the cal kit data has been read over GPIB.");
-        } else if (Is8510(f)) {
+        } else if (is8510) {
             EXPECT_EQ(vna.GpibOptions, (TStringList{"Cal Kit &1=MODI1;", "Cal Kit &2=MODI2;"}));
             EXPECT_EQ(vna.SelectedOption, 2);
             EXPECT_EQ(vna.UploadNote, legacyNote + "labels and class assignments must be filled in manually, due "
@@ -255,18 +224,41 @@ TEST(Catalogue, EveryModelMatchesItsDescription)
         if (pna) {
             EXPECT_TRUE(vna.DiskClassOrder.empty() && vna.DiskTrlClassOrder.empty());
             EXPECT_EQ(vna.DiskFilter + vna.DiskExtension + vna.DiskPrefix, "");
-        } else if (Is8510(f)) {
+        } else if (is8510) {
             EXPECT_EQ(vna.DiskClassOrder, (TIntArray{1, 2, 3, 11, 9, 7, 4, 5, 6, 12, 10, 8, 13}));
             EXPECT_EQ(vna.DiskTrlClassOrder, (TIntArray{14, 16, 15, 17}));
-            EXPECT_EQ(vna.DiskFilter, "(CK_*)|CK_*");
-            EXPECT_EQ(vna.DiskExtension, "");
-            EXPECT_EQ(vna.DiskPrefix, "CK_");
+            EXPECT_EQ(vna.DiskFilter + "|" + vna.DiskExtension + "|" + vna.DiskPrefix, "(CK_*)|CK_*||CK_");
         } else {
             EXPECT_EQ(vna.DiskClassOrder, (TIntArray{1, 2, 3, 13, 9, 7, 4, 5, 6, 14, 10, 8, 11, 12, 15}));
             EXPECT_EQ(vna.DiskTrlClassOrder, (TIntArray{14, 15, 15, 13, 13, 13, 14, 15, 15, 14, 13, 13, 11, 12, 15}));
-            EXPECT_EQ(vna.DiskFilter, "(*.ck)|*.ck");
-            EXPECT_EQ(vna.DiskExtension, "ck");
-            EXPECT_EQ(vna.DiskPrefix, "");
+            EXPECT_EQ(vna.DiskFilter + "|" + vna.DiskExtension + "|" + vna.DiskPrefix, "(*.ck)|*.ck|ck|");
         }
+
+        // Getters outside their ranges.
+        for (int n : {0, -1, vna.NumClasses + 1, 300})
+            EXPECT_EQ(vna.GetClassInfo(n), vna.ClassInfo[0]) << "class " << n;
+        EXPECT_EQ(vna.GetClassInfo(vna.NumClasses), classes.back());
+        EXPECT_EQ(vna.GetStdHint(TStdType::Open, 1) + vna.GetStdHint(TStdType::Open, 15), "");
+        EXPECT_EQ(vna.GetClassHint(1) + vna.GetClassHint(10) + vna.GetKitHint(0) + vna.GetKitHint(8), "");
+        EXPECT_EQ(vna.GetKitHint(7), "Must choose type of calibration for 8753/8720 family");
     }
+}
+
+TEST(Catalogue, SelectOptionClampsAndFindVnaTakesIndexOrShortName)
+{
+    const auto c8510 = TVna::Make<T8510C>();
+    c8510->SelectOption(1);
+    EXPECT_EQ(c8510->SelectedOption, 1);
+    c8510->SelectOption(3);
+    EXPECT_EQ(c8510->SelectedOption, 2);
+    c8510->SelectOption(-4);
+    EXPECT_EQ(c8510->SelectedOption, 1);
+    EXPECT_EQ(TVna::OptionCommand(c8510->GpibOptions[0]), "MODI1;");
+    EXPECT_EQ(TVna::OptionCaption(c8510->GpibOptions[1]), "Cal Kit &2");
+    EXPECT_EQ(FindVna("8510C")->SelectedOption, 2); // a model made apart leaves the catalogue alone
+
+    EXPECT_EQ(FindVna("16"), Vnas()[16].get());
+    EXPECT_EQ(FindVna("pna 3PORT"), Vnas()[1].get());
+    for (const char* unknown : {"17", "-1", "", " 3", "3 ", "1x", "8753", "Agilent PNA", "PNA3port", "8753D/E "})
+        EXPECT_EQ(FindVna(unknown), nullptr) << '"' << unknown << '"';
 }

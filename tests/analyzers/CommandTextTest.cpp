@@ -1,6 +1,5 @@
-// Numbers and labels as they go into commands, and the command of the selected GPIB option.
+// Numbers and labels as they go into commands.
 #include "analyzers/CommandText.h"
-#include "analyzers/Vna.h"
 
 #include <gtest/gtest.h>
 
@@ -30,20 +29,4 @@ TEST(CommandText, LabelsCannotEndTheirStringEarly)
     EXPECT_EQ(LegacyLabel("it's 7\" \xB5"), "it's 7 \xB5");
     EXPECT_EQ(ScpiLabel("';*RST;'"), "'';*RST;''");
     EXPECT_EQ(ScpiLabel("it's \"x\""), "it''s \"x\"");
-}
-
-TEST(CommandText, SelectedOptionCommandBelongsToTheCaption)
-{
-    struct TOptions : TVna {
-        explicit TOptions(TStringList options) { GpibOptions = std::move(options); }
-    };
-    TOptions pna({"User Defined &7=sel 7", "User Defined &8=sel 8", "User Defined &10=sel 10"});
-    pna.SelectedOption = 3;
-    EXPECT_EQ(SelectedOptionCommand(pna), "sel 10");
-    pna.SelectedOption = 9; // brought into the list
-    EXPECT_EQ(SelectedOptionCommand(pna), "sel 10");
-    TOptions twice({"Kit=MODI1;", "Kit=MODI2;"}); // a caption's first value is the one in force
-    twice.SelectedOption = 2;
-    EXPECT_EQ(SelectedOptionCommand(twice), "MODI1;");
-    EXPECT_EQ(SelectedOptionCommand(TOptions({})), "");
 }

@@ -37,7 +37,12 @@ public:
         Lines.push_back(command);
     }
     void Read(std::string& reply) override { reply = Responder ? Responder(Lines) : "0"; }
-    void Close() override { ++Closes; }
+    void Close() override
+    {
+        ++Closes;
+        if (FailClose)
+            throw EGpibException("close failed");
+    }
 
     // Marks each step in Lines and raises EUserAbort at step AbortAtStep (1-based).
     TProgressProc Progress()
@@ -64,7 +69,7 @@ public:
     int Steps = 0, Opens = 0, Closes = 0;
     int AbortAtStep = 0;  // 0: never
     int FailAtWrite = -1; // the 0-based write that raises EGpibException; -1: none
-    bool FailOpen = false;
+    bool FailOpen = false, FailClose = false;
 };
 
 // Replies by standard: "n:QUERY" answers while standard n is selected (the number after the

@@ -5,27 +5,11 @@
 #include "analyzers/DiskFile8510.h"
 #include "analyzers/DiskFile8753.h"
 #include "kit/KitFile.h"
-#include "kit/LittleEndian.h"
 #include "kit/TextExport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TVna& Model(const std::string& name)
-{
-    return *FindVna(name);
-}
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-std::string Text(const QByteArray& bytes)
-{
-    return bytes.toStdString();
-}
 
 std::string Text(const std::vector<std::uint8_t>& bytes)
 {
@@ -33,7 +17,7 @@ std::string Text(const std::vector<std::uint8_t>& bytes)
 }
 
 // The kit the tool holds after reading a file: a new kit on the first catalogue entry, then
-// the file.
+// the file (a disk file through diskModel).
 std::unique_ptr<TCalKit> ReadAsTheToolDoes(const std::string& fileName, TVna* diskModel = nullptr)
 {
     auto kit = TCalKit::Create(*Vnas().front());
@@ -50,9 +34,17 @@ class ConvertExport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TCalKit kit(Model("8753D/E"));
+        TCalKit kit(*FindVna("8753D/E"));
         FillSampleKit(kit);
         WriteKitFile(kit, sample);
+    }
+    // Runs the tool, expecting success; its standard output.
+    std::string Run(const QStringList& arguments, const std::string& err = "")
+    {
+        const TKitRun run = Kit(arguments);
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(run.Err, err);
+        return run.Out;
     }
 
     TTempFolder folder;
@@ -61,85 +53,56 @@ protected:
 
 } // namespace
 
-TEST_F(ConvertExport, KitFileToBothDiskFilesAndBack)
+TEST_F(ConvertExport, ConvertBetweenAllFormats)
 {
     const auto kit = ReadAsTheToolDoes(sample);
     const std::string ck = folder.File("SAMPLE.ck");
-    TKitRun run = Kit({"convert", Q(sample), Q(ck)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(Text(run.Err), "");
-    EXPECT_EQ(ReadBytes(ck), EncodeDiskFile8753(*kit, Model("8753D/E"), ck));
-
+    Run({"convert", Q(sample), Q(ck)});
+    EXPECT_EQ(ReadBytes(ck), EncodeDiskFile8753(*kit, *FindVna("8753D/E"), ck));
     const std::string back = folder.File("back.tsy");
-    run = Kit({"convert", Q(ck), Q(back)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(back)), DumpKit(*ReadAsTheToolDoes(ck, &Model("8753D/E"))));
-    EXPECT_EQ(GetU16(ReadBytes(back), 274), 15); // 8753D/E
+    Run({"convert", Q(ck), Q(back)});
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(back)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8753D/E"))));
 
     // The 8753D/E has no 8510 files: the kit is switched to the 8510C first, and the tool says so.
     const std::string ck8510 = folder.File("CK_SAMPLE");
-    run = Kit({"convert", Q(sample), Q(ck8510)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(Text(run.Err), "The model Agilent 8753D/E has no CK_* disk files: the kit was switched to the model "
-                             "Agilent 8510C.\n");
+    Run({"convert", Q(sample), Q(ck8510)}, "The model Agilent 8753D/E has no CK_* disk files: the kit was switched "
+                                           "to the model Agilent 8510C.\n");
     auto switched = ReadAsTheToolDoes(sample);
-    switched->SetVna(Model("8510C"));
-    EXPECT_EQ(ReadBytes(ck8510), EncodeDiskFile8510(*switched, Model("8510C"), ck8510));
+    switched->SetVna(*FindVna("8510C"));
+    EXPECT_EQ(ReadBytes(ck8510), EncodeDiskFile8510(*switched, *FindVna("8510C"), ck8510));
+    const std::string from8510 = folder.File("from8510.tsy");
+    Run({"convert", Q(ck8510), Q(from8510)});
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(from8510)), DumpKit(*ReadAsTheToolDoes(ck8510, FindVna("8510C"))));
 
     // A disk file is read by the model given, and the kit file then carries that model.
     const std::string by8720 = folder.File("by8720.tsy");
-    run = Kit({"convert", Q(ck), Q(by8720), "--model", "8720d/e"});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(by8720)), DumpKit(*ReadAsTheToolDoes(ck, &Model("8720D/E"))));
-
-    const std::string from8510 = folder.File("from8510.tsy");
-    run = Kit({"convert", Q(ck8510), Q(from8510)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(ReadAsTheToolDoes(from8510)->Vna().ModelName, "Agilent 8510C");
-    EXPECT_EQ(ReadAsTheToolDoes(from8510)->StdClass(11).Label(), "RESPONSE");
-}
-
-TEST_F(ConvertExport, KitFileToKitFileAndText)
-{
+    Run({"convert", Q(ck), Q(by8720), "--model", "8720d/e"});
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(by8720)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8720D/E"))));
     const std::string pna = folder.File("pna.TSY");
-    TKitRun run = Kit({"convert", Q(sample), Q(pna), "--model", "PNA"});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    auto expected = ReadAsTheToolDoes(sample);
-    expected->SetVna(Model("PNA"));
-    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(pna)), DumpKit(*expected));
-
+    Run({"convert", Q(sample), Q(pna), "--model", "PNA"});
+    kit->SetVna(*FindVna("PNA"));
+    EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(pna)), DumpKit(*kit));
     const std::string csv = folder.File("sample.csv");
-    run = Kit({"convert", Q(sample), Q(csv)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
+    Run({"convert", Q(sample), Q(csv)});
     EXPECT_EQ(Text(ReadBytes(csv)), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
 }
 
 TEST_F(ConvertExport, ExportFromEveryReadableFormat)
 {
-    TKitRun run = Kit({"export", Q(sample)});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    const std::string expected = ExportTextImage(*ReadAsTheToolDoes(sample), ',');
-    EXPECT_EQ(Text(run.Out), expected);
-    EXPECT_NE(expected.find("\r\n#1,Open,62.5,"), std::string::npos);
-
+    EXPECT_EQ(Run({"export", Q(sample)}), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
     const std::string out = folder.File("out.txt");
-    run = Kit({"export", Q(sample), "-o", Q(out), "--delimiter", ";"});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(Text(run.Out), "");
+    EXPECT_EQ(Run({"export", Q(sample), "-o", Q(out), "--delimiter", ";"}), "");
     EXPECT_EQ(Text(ReadBytes(out)), ExportTextImage(*ReadAsTheToolDoes(sample), ';'));
 
     const std::string ck = folder.File("KIT.ck");
-    WriteDiskFile8753(*ReadAsTheToolDoes(sample), Model("8753D/E"), ck);
-    run = Kit({"export", Q(ck), "--model", "8719D/E"});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(Text(run.Out), ExportTextImage(*ReadAsTheToolDoes(ck, &Model("8719D/E")), ','));
-    EXPECT_NE(Text(run.Out).find("VNA = Agilent 8719D/E\r\n"), std::string::npos);
-
+    WriteDiskFile8753(*ReadAsTheToolDoes(sample), *FindVna("8753D/E"), ck);
+    const std::string text = Run({"export", Q(ck), "--model", "8719D/E"});
+    EXPECT_EQ(text, ExportTextImage(*ReadAsTheToolDoes(ck, FindVna("8719D/E")), ','));
+    EXPECT_NE(text.find("VNA = Agilent 8719D/E\r\n"), std::string::npos);
     const std::string ck8510 = folder.File("ck_lower");
-    WriteDiskFile8510(*ReadAsTheToolDoes(sample), Model("8510C"), ck8510);
-    run = Kit({"export", Q(ck8510), "--delimiter", "\t"});
-    EXPECT_EQ(run.Status, 0) << Text(run.Err);
-    EXPECT_EQ(Text(run.Out), ExportTextImage(*ReadAsTheToolDoes(ck8510, &Model("8510C")), '\t'));
+    WriteDiskFile8510(*ReadAsTheToolDoes(sample), *FindVna("8510C"), ck8510);
+    EXPECT_EQ(Run({"export", Q(ck8510), "--delimiter", "\t"}),
+              ExportTextImage(*ReadAsTheToolDoes(ck8510, FindVna("8510C")), '\t'));
 }
 
 TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
@@ -147,29 +110,28 @@ TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
     auto bytes = ReadBytes(sample);
     const std::string shortFile = folder.File("short.tsy");
     WriteBytes(shortFile, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1));
-    TKitRun run = Kit({"export", Q(shortFile)});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Text(run.Err), "Unable to open file: " + shortFile + "\nReason unknown.\n");
-    EXPECT_EQ(Text(run.Out), "");
-
     PutU16(bytes, 274, 17);
     const std::string corrupt = folder.File("corrupt.tsy");
     WriteBytes(corrupt, bytes);
-    run = Kit({"convert", Q(corrupt), Q(folder.File("x.ck"))});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Text(run.Err), "Unable to open file: " + corrupt + "\nThe cal kit data is corrupt.\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.File("x.ck")));
-
     const std::string nowhere = folder.File("missing/out.csv");
-    run = Kit({"export", Q(sample), "-o", Q(nowhere)});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Text(run.Err), "Unable to save file: " + nowhere + "\nReason unknown.\n");
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"export", Q(shortFile)}, "Unable to open file: " + shortFile + "\nReason unknown.\n"},
+        {{"convert", Q(corrupt), Q(folder.File("x.ck"))},
+         "Unable to open file: " + corrupt + "\nThe cal kit data is corrupt.\n"},
+        {{"export", Q(sample), "-o", Q(nowhere)}, "Unable to save file: " + nowhere + "\nReason unknown.\n"}};
+    for (const auto& [arguments, message] : cases) {
+        const TKitRun run = Kit(arguments);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Err, message);
+        EXPECT_EQ(run.Out, "");
+    }
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"corrupt.tsy", "sample.tsy", "short.tsy"}));
 }
 
 TEST_F(ConvertExport, WrongUsageExitsWithTwo)
 {
     const QString in = Q(sample);
-    const std::vector<std::pair<QStringList, std::string>> cases{
+    const std::pair<QStringList, std::string> cases[] = {
         {{"convert", in}, "Missing argument OUT."},
         {{"convert", in, Q(folder.File("kit.bin"))}, "Unknown file format of \""},
         {{"convert", Q(folder.File("kit.csv")), Q(folder.File("a.tsy"))}, "A text export cannot be read"},
@@ -185,8 +147,8 @@ TEST_F(ConvertExport, WrongUsageExitsWithTwo)
     for (const auto& [arguments, message] : cases) {
         const TKitRun run = Kit(arguments);
         EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
-        EXPECT_EQ(Text(run.Err).rfind(message, 0), 0u) << Text(run.Err);
-        EXPECT_NE(Text(run.Err).find("Usage:"), std::string::npos);
+        EXPECT_EQ(run.Err.rfind(message, 0), 0u) << run.Err;
+        EXPECT_NE(run.Err.find("Usage:"), std::string::npos);
     }
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"sample.tsy"});
 }

@@ -1,6 +1,6 @@
+#include "SampleKits.h"
 #include "TestModels.h"
 
-#include <cmath>
 #include <stdexcept>
 
 TEST_F(KitTest, NewKitHoldsTheDefaultsWithoutPassingThroughSetters)
@@ -17,11 +17,8 @@ TEST_F(KitTest, NewKitHoldsTheDefaultsWithoutPassingThroughSetters)
     EXPECT_EQ(kit.Standard(5).Values(), TStandardValues{.Label = "std5"});
     EXPECT_EQ(kit.Standard(32).Label(), "std32");
     EXPECT_EQ(&kit.Standard(5).Kit(), &kit);
-    EXPECT_EQ(kit.StdClass(1).Label(), "class1");
     EXPECT_EQ(kit.StdClass(5).Label(), "class5");
     EXPECT_EQ(kit.StdClass(6).Label(), " "); // beyond the model's classes: entry 0
-    EXPECT_EQ(kit.StdClass(0).Label(), " ");
-
     EXPECT_EQ(kit.GetStandard(33), nullptr);
     EXPECT_EQ(kit.GetClass(-1), nullptr);
     EXPECT_EQ(kit.GetClass(32), &kit.StdClass(32));
@@ -31,26 +28,16 @@ TEST_F(KitTest, NewKitHoldsTheDefaultsWithoutPassingThroughSetters)
 TEST_F(KitTest, KitPropertySettersForceTheirValues)
 {
     TCalKit& kit = smallKit;
-    kit.SetLabel("123456789");
-    kit.SetSystemZ0(0);
-    kit.SetLowbandFrequency(1000);
-    EXPECT_EQ(kit.Label(), "12345678");
-    EXPECT_EQ(kit.SystemZ0(), 0.1);
-    EXPECT_EQ(kit.LowbandFrequency(), 999);
-
     // 255 characters are kept first, then blanks are dropped at both ends.
     kit.SetDescription(std::string(300, 'd'));
     EXPECT_EQ(kit.Description(), std::string(255, 'd'));
     kit.SetDescription(" \t" + std::string(248, 'x') + std::string(10, ' ') + "tail");
     EXPECT_EQ(kit.Description(), std::string(248, 'x'));
-
     // The calibration type is stored as given; TRL settings outside their enumerations are None.
     kit.SetCalType(7);
     kit.SetTrlCalZ0(static_cast<TTrlCalZ0>(3));
-    kit.SetTrlSetRef(TTrlSetRef::Reflect);
     EXPECT_EQ(kit.CalType(), 7);
     EXPECT_EQ(kit.TrlCalZ0(), TTrlCalZ0::None);
-    EXPECT_EQ(kit.TrlSetRef(), TTrlSetRef::Reflect);
 }
 
 TEST_F(KitTest, SetVnaRevalidatesOnlyWhatTheNewModelUses)
@@ -86,8 +73,7 @@ TEST_F(KitTest, SetVnaRevalidatesOnlyWhatTheNewModelUses)
 TEST_F(KitTest, AssignTakesTheSourcesModelFirstAndKeepsTheTargetsCalType)
 {
     TCalKit& source = bigKit;
-    source.SetCalType(ctTrl);
-    source.SetLabel("Source kit label");
+    source.SetLabel("Source kit label"); // too long for the target's model
     source.SetDescription("described");
     source.SetDateLastModified(40000);
     source.SetTrlCalZ0(TTrlCalZ0::SystemZ0);
@@ -95,27 +81,19 @@ TEST_F(KitTest, AssignTakesTheSourcesModelFirstAndKeepsTheTargetsCalType)
     source.SetLowbandFrequency(500);
     source.SetSystemZ0(750);
     source.Standard(0).SetC1(77);
-    source.Standard(20).SetStdType(TStdType::ArbiZ);
+    source.Standard(20).SetStdType(TStdType::ArbiZ); // not on the target's model
     source.Standard(20).SetLoadType(TLoadType::Sliding);
     source.Standard(32).SetLabel("thirty-two");
     source.StdClass(17).SetStd(7, 21);
+    source.SetCalType(ctTrl);
 
     TCalKit& target = smallKit;
     target.SetCalType(ctSolt);
     target.Assign(source);
     EXPECT_EQ(&target.Vna(), &big);
     EXPECT_EQ(target.CalType(), ctSolt);
-    EXPECT_EQ(target.Label(), "Source kit label");
-    EXPECT_EQ(target.Description(), "described");
-    EXPECT_EQ(target.DateLastModified(), 40000);
-    EXPECT_EQ(target.TrlCalZ0(), TTrlCalZ0::SystemZ0);
-    EXPECT_EQ(target.TrlSetRef(), TTrlSetRef::Reflect);
-    EXPECT_EQ(target.LowbandFrequency(), 500);
-    EXPECT_EQ(target.SystemZ0(), 750);
-    for (int n = 0; n < TCalKit::RecordCount; ++n) {
-        EXPECT_EQ(target.Standard(n).Values(), source.Standard(n).Values()) << "standard " << n;
-        EXPECT_EQ(target.StdClass(n).Values(), source.StdClass(n).Values()) << "class " << n;
-    }
+    source.SetCalType(ctSolt);
+    EXPECT_EQ(DumpKit(target), DumpKit(source));
 
     const auto copy = TCalKit::CreateCopy(source);
     EXPECT_EQ(copy->CalType(), 0);

@@ -30,24 +30,13 @@ std::vector<std::uint8_t> Pattern(std::size_t size, std::uint8_t seed)
     return bytes;
 }
 
-std::string Message(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ETessalyError& e) {
-        return e.what();
-    }
-    return "(no exception)";
-}
-
 } // namespace
 
-TEST(FileImage, SaveReplacesTheTargetAndKeepsItsPermissions)
+TEST(FileImage, SaveReplacesTheTargetAndKeepsItsPermissionsAndLinks)
 {
     TTempFolder folder;
     const std::string name = folder.File("kit.tsy");
     SaveFileImage(name, Pattern(4572, 1));
-    EXPECT_EQ(ReadBytes(name), Pattern(4572, 1));
     fs::permissions(name, fs::perms::owner_read | fs::perms::owner_write);
     SaveFileImage(name, Pattern(100, 2)); // a shorter image leaves no tail of the old one
     EXPECT_EQ(ReadBytes(name), Pattern(100, 2));
@@ -56,7 +45,6 @@ TEST(FileImage, SaveReplacesTheTargetAndKeepsItsPermissions)
     EXPECT_THROW(ReadFileImage(name, 101), ECannotOpenFile);
     EXPECT_THROW(ReadFileImage(folder.Path().string(), 1), ECannotOpenFile);
 
-    // Through a symbolic link the linked file is replaced, and the link stays.
     const std::string link = folder.File("link.tsy");
     fs::create_symlink(name, link);
     SaveFileImage(link, Pattern(716, 3));
@@ -81,15 +69,17 @@ TEST(FileImage, EveryWriterKeepsReadOnlyFilesAndReportsMissingFolders)
         {"kit.csv", [&](const std::string& name) { ExportText(kit, name, ','); }},
     };
     for (const auto& [file, write] : writers) {
+        SCOPED_TRACE(file);
         const std::string name = folder.File(file);
         WriteBytes(name, Pattern(50, 4));
         fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        EXPECT_EQ(Message([&] { write(name); }), "Unable to save to file:  " + name + "\nThis is a read-only file.");
-        EXPECT_EQ(ReadBytes(name), Pattern(50, 4)) << file;
+        EXPECT_EQ(MessageOf<EFileReadOnly>([&] { write(name); }),
+                  "Unable to save to file:  " + name + "\nThis is a read-only file.");
+        EXPECT_EQ(ReadBytes(name), Pattern(50, 4));
         EXPECT_TRUE(IsReadOnlyFile(name));
-
         const std::string nowhere = folder.File("missing/" + file);
-        EXPECT_EQ(Message([&] { write(nowhere); }), "Unable to save file: " + nowhere + "\nReason unknown.");
+        EXPECT_EQ(MessageOf<ECannotSaveFile>([&] { write(nowhere); }),
+                  "Unable to save file: " + nowhere + "\nReason unknown.");
     }
     // A folder in the target's place is not replaced either.
     fs::create_directory(folder.File("sub.tsy"));
@@ -105,14 +95,13 @@ TEST(FileImage, AWriteThatFailsPartWayLeavesTheOldFileIntact)
     TTempFolder folder;
     const std::string name = folder.File("kit.tsy");
     WriteBytes(name, Pattern(4572, 9));
-
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string message = Message([&] { SaveFileImage(name, Pattern(4572, 10)); });
+        const std::string message = MessageOf<ECannotSaveFile>([&] { SaveFileImage(name, Pattern(4572, 10)); });
         _exit(message == "Unable to save file: " + name + "\nReason unknown." ? 0 : 1);
     }
     int status = -1;

@@ -18,44 +18,27 @@ inline void FillSampleKit(TCalKit& kit)
     kit.SetLowbandFrequency(2.5);
     kit.SetTrlCalZ0(TTrlCalZ0::SystemZ0);
     kit.SetTrlSetRef(TTrlSetRef::Reflect);
-
-    TStandard& open = kit.Standard(1);
-    open.SetValues({.StdType = TStdType::Open, .C0 = 62.5, .C1 = -143.2, .C2 = 5.1, .C3 = 0.4,
-                    .OffsetDelay = 29.243, .OffsetLoss = 0.7, .MaxFreq = 18, .Label = "OPEN -M-"});
-    kit.Standard(2).SetValues({.StdType = TStdType::Short, .C0 = 2.5, .OffsetDelay = 31.785, .OffsetLoss = 0.75,
-                               .MaxFreq = 999, .Label = "SHORT -M-"});
-    kit.Standard(3).SetValues({.StdType = TStdType::Load, .Label = "BROADBAND"});
-    kit.Standard(4).SetValues({.StdType = TStdType::Load, .LoadType = TLoadType::Sliding, .MinFreq = 2,
-                               .MaxFreq = 18, .Label = "SLIDING"});
-    kit.Standard(5).SetValues({.StdType = TStdType::Thru, .OffsetZ0 = 49.5, .Label = "THRU"});
-    kit.Standard(6).SetValues({.StdType = TStdType::ArbiZ, .C0 = 3, .TermZ = 75, .Label = "ARBZ 75"});
-    kit.Standard(7).SetValues({.StdType = TStdType::None, .C0 = 1, .Label = "unused"});
-    kit.Standard(8).SetValues({.StdType = TStdType::Thru, .OffsetDelay = 100, .MinFreq = 0.3, .MaxFreq = 26.5,
-                               .Medium = TMedium::Waveguide, .Label = "WG LINE"});
-
-    const auto set = [&kit](int n, std::initializer_list<int> numbers, const std::string& label) {
-        TStdClassValues values;
-        int i = 0;
-        for (int number : numbers)
-            values.Std[static_cast<std::size_t>(i++)] = number;
-        values.Label = label;
-        kit.StdClass(n).SetValues(values);
-    };
-    set(1, {1}, "OPEN");
-    set(2, {2}, "SHORT");
-    set(3, {3, 4}, "LOADS");
-    set(4, {1}, "OPEN");
-    set(5, {2}, "SHORT");
-    set(6, {3, 4}, "LOADS");
-    set(7, {5}, "THRU");
-    set(8, {5}, "THRU");
-    set(9, {5, 8}, "THRUS");
-    set(10, {5, 8}, "THRUS");
-    set(11, {1, 2, 3, 4, 5, 6, 8}, "RESPONSE");
-    set(12, {5}, "RESP ISOL");
-    set(13, {8}, "TRL LINE");
-    set(14, {1, 2}, "TRL REFL");
-    set(15, {5}, "TRL MATCH");
+    const TStandardValues standards[] = {
+        {.StdType = TStdType::Open, .C0 = 62.5, .C1 = -143.2, .C2 = 5.1, .C3 = 0.4, .OffsetDelay = 29.243,
+         .OffsetLoss = 0.7, .MaxFreq = 18, .Label = "OPEN -M-"},
+        {.StdType = TStdType::Short, .C0 = 2.5, .OffsetDelay = 31.785, .OffsetLoss = 0.75, .MaxFreq = 999,
+         .Label = "SHORT -M-"},
+        {.StdType = TStdType::Load, .Label = "BROADBAND"},
+        {.StdType = TStdType::Load, .LoadType = TLoadType::Sliding, .MinFreq = 2, .MaxFreq = 18, .Label = "SLIDING"},
+        {.StdType = TStdType::Thru, .OffsetZ0 = 49.5, .Label = "THRU"},
+        {.StdType = TStdType::ArbiZ, .C0 = 3, .TermZ = 75, .Label = "ARBZ 75"},
+        {.StdType = TStdType::None, .C0 = 1, .Label = "unused"},
+        {.StdType = TStdType::Thru, .OffsetDelay = 100, .MinFreq = 0.3, .MaxFreq = 26.5, .Medium = TMedium::Waveguide,
+         .Label = "WG LINE"}};
+    const TStdClassValues classes[] = {
+        {{1}, "OPEN"},     {{2}, "SHORT"},     {{3, 4}, "LOADS"}, {{1}, "OPEN"},       {{2}, "SHORT"},
+        {{3, 4}, "LOADS"}, {{5}, "THRU"},      {{5}, "THRU"},     {{5, 8}, "THRUS"},   {{5, 8}, "THRUS"},
+        {{1, 2, 3, 4, 5, 6, 8}, "RESPONSE"},   {{5}, "RESP ISOL"}, {{8}, "TRL LINE"},  {{1, 2}, "TRL REFL"},
+        {{5}, "TRL MATCH"}};
+    for (int n = 1; n <= 8; ++n)
+        kit.Standard(n).SetValues(standards[n - 1]);
+    for (int n = 1; n <= 15; ++n)
+        kit.StdClass(n).SetValues(classes[n - 1]);
 }
 
 // Every value of a kit, one line each, numbers with all their digits or with fewer.

@@ -13,9 +13,8 @@
 class TTempFolder {
 public:
     TTempFolder()
+        : path_(std::filesystem::temp_directory_path() / ("tessaly-test-" + std::to_string(std::random_device()())))
     {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("tessaly-test-" + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TTempFolder()
@@ -28,10 +27,8 @@ public:
     TTempFolder& operator=(const TTempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // The full name of a file in the folder.
     std::string File(const std::string& name) const { return (path_ / name).string(); }
-    // The names of the folder's entries, sorted.
-    std::vector<std::string> Entries() const
+    std::vector<std::string> Entries() const // sorted
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
@@ -50,8 +47,20 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& fileName)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The message of the exception of type E that action raises; any other exception goes on.
+template <typename E, typename F>
+std::string MessageOf(F&& action)
+{
+    try {
+        action();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "(no exception)";
+}
+
 inline void WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(fileName, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
