@@ -89,6 +89,19 @@ TEST_F(CalKitEditTest, NoneStandardShowsOnlyItsNumber)
     EXPECT_EQ(Std(6).Label(), "HIDDEN");
 }
 
+TEST_F(CalKitEditTest, ColumnThreeOfAnArbitraryImpedanceEditsItsTerminalImpedance)
+{
+    Select(2, 3);
+    ASSERT_TRUE(Grid().SetCurrentText(QStringLiteral("Arbi Imp")));
+    ASSERT_EQ(Std(3).StdType(), TStdType::ArbiZ);
+    Std(3).SetC0(12);
+    Select(3, 3);
+    Type(QStringLiteral("75"));
+    EXPECT_EQ(Std(3).TermZ(), 75);
+    EXPECT_EQ(Std(3).C0(), 12) << "C0 belongs to opens and shorts";
+    EXPECT_EQ(Grid().CellText(3, 3), "75");
+}
+
 TEST_F(CalKitEditTest, NumericCellsStoreEachKeystrokeClampedAndRefuseLetters)
 {
     TBeepCounter beeps;
