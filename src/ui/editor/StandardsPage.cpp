@@ -1,12 +1,11 @@
 #include "ui/editor/StandardsPage.h"
 
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QVBoxLayout>
 
 #include "kit/CalKit.h"
 #include "ui/components/Beep.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/HistoryKeys.h"
 #include "ui/components/UserLocale.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/CellTag.h"
@@ -24,7 +23,7 @@ constexpr int HeadingHeight = 36;
 }  // namespace
 
 TStandardsPage::TStandardsPage(TCalKitEditForm& editor, QWidget* parent)
-    : QWidget(parent), FEditor(editor), tsgStandards(new TDataGrid(this))
+    : QWidget(parent), FEditor(editor), tsgStandards(new TDataGrid(this)), FHistoryKeys(new THistoryKeys(this))
 {
     setObjectName(QStringLiteral("TabStandards"));
     setProperty("tag", Tag);
@@ -160,7 +159,7 @@ void TStandardsPage::tsgStandardsStartCellEdit(int column, int row)
     FEditor.UndoHistory().SetTypingInProgress(false);
     // Undo and redo keys reach the editor's history, not the cell editor's own undo.
     if (QWidget* cellEditor = tsgStandards->CellEditor())
-        cellEditor->installEventFilter(this);
+        FHistoryKeys->Watch(*cellEditor);
 }
 
 void TStandardsPage::tsgStandardsCellEdit(int column, int row)
@@ -223,16 +222,4 @@ void TStandardsPage::tsgStandardsKeyPress(TGridKey& key)
         key.Refused = true;
         Beep();
     }
-}
-
-bool TStandardsPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride && watched == tsgStandards->CellEditor()) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-            event->ignore();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -11,6 +11,8 @@
 #include "ui/grid/GridOwner.h"
 #include "ui/grid/GridTypes.h"
 
+class THistoryKeys;
+
 class TCalKitEditForm;
 class TDataGrid;
 class TStandard;
@@ -39,9 +41,6 @@ public:
     int ComboInit(TDataGrid& grid, int column, int row) override;
     void ComboCellLoaded(TDataGrid& grid, int listRow, QString& text) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void tsgStandardsStartCellEdit(int column, int row);
     void tsgStandardsCellEdit(int column, int row);
@@ -53,5 +52,6 @@ private:
 
     TCalKitEditForm& FEditor;
     TDataGrid* tsgStandards;
+    THistoryKeys* FHistoryKeys;
     const TStringList* FComboSource = nullptr;
 };
