@@ -49,7 +49,7 @@ struct TSParameters {
 };
 
 // The response at each frequency (GHz). Frequencies at or below a waveguide standard's
-// cutoff have no response: use WaveguideHasResponse to leave them out. At 0 GHz a coax
+// cutoff have no response: HasResponseAt tells which to leave out (their entries are 0). At 0 GHz a coax
 // standard gives the ideal limit.
 std::vector<TSParameters> ModelResponse(const TStandardModel& model, std::span<const double> frequenciesGHz);
 TSParameters ModelResponseAt(const TStandardModel& model, double frequencyGHz);
