@@ -82,6 +82,8 @@ const QList<TActionDefinition>& TMainActions::Definitions()
          "Open the Brightmoor home page in the internet browser", 3518, -1},
         {"HelpAbout", "Help", "&About Tessaly...", "", "About",
          "Displays program information, version number, and copyright", 3520, -1},
+        {"FileCompare", "File", "Co&mpare with...", "", "Compare with",
+         "Compare the active cal kit with a kit file or with the VNA's kit", 5200, -1},
     };
     return definitions;
 }
@@ -104,9 +106,9 @@ TMainActions::TMainActions(QWidget& owner) : QObject(&owner)
         &GpibSetting,   &GpibCheck,      &GpibSendKit,        &GpibReadKit,         &GpibOption1,
         &GpibOption2,   &GpibOption3,    &GpibOption4,        &WindowCascade,       &WindowTileHorizontal,
         &WindowTileVertical, &WindowCloseAll, &HelpContents,  &HelpWhatsThis,       &HelpOnHelp,
-        &HelpTutorial,  &HelpHomePage,   &HelpAbout,
+        &HelpTutorial,  &HelpHomePage,   &HelpAbout,          &FileCompare,
     };
-    static_assert(sizeof fields / sizeof fields[0] == 38);
+    static_assert(sizeof fields / sizeof fields[0] == 39);
     const QList<TActionDefinition>& definitions = Definitions();
     for (qsizetype i = 0; i < definitions.size(); ++i) {
         QAction* action = Make(owner, definitions[i]);

@@ -80,6 +80,7 @@ public:
     QAction* HelpTutorial;
     QAction* HelpHomePage;
     QAction* HelpAbout;
+    QAction* FileCompare;
 
 private:
     QAction* Make(QWidget& owner, const TActionDefinition& definition);

@@ -52,6 +52,7 @@ TMainMenus::TMainMenus(QMainWindow& form, TMainActions& actions)
     mnuFile->addActions({a.FileOpenVnaDiskFile, a.FileSaveAsVnaDiskFile});
     mnuFile->addSeparator();
     mnuFile->addAction(a.FileExportToText);
+    mnuFile->addAction(a.FileCompare);
     mnuFile->addSeparator();
     mnuFile->addActions({a.FilePageSetup, a.FilePrint, a.FilePrintToClipboard});
     mnuFile->addSeparator();
