@@ -76,7 +76,8 @@ clean:
 
 # The documentation's pictures of the program, drawn on a virtual screen: the main window with
 # two kits open (docs/screenshot.png), the GPIB Settings dialog with the substitute libraries
-# bound (docs/gpib-settings-dialog.png) and a kit being sent (docs/gpib-send-in-progress.png).
+# bound (docs/gpib-settings-dialog.png), a kit being sent (docs/gpib-send-in-progress.png) and
+# the comparison of a kit with a changed copy (docs/compare-window.png).
 SCREEN := xvfb-run -a -s "-screen 0 1280x800x24 -noreset"
 SIM_LIBRARIES := TESSALY_GPIB32_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_ni.so \
   TESSALY_SICL_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_sicl.so
@@ -89,3 +90,5 @@ screenshots: deps build
 	@echo "docs/gpib-settings-dialog.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --send docs/gpib-send-in-progress.png
 	@echo "docs/gpib-send-in-progress.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --compare docs/compare-window.png
+	@echo "docs/compare-window.png"

@@ -1,7 +1,7 @@
 // Makes the documentation's screenshots, grabbed from the screen into the PNG file named by the
 // last argument: the program's main window with two example kits open; with --gpib-settings
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
-// analyzer. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// analyzer; with --compare the comparison of the active kit with a changed copy of it. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -28,6 +28,7 @@
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/main/KitWindows.h"
+#include "ui/main/FileDialogs.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
@@ -54,8 +55,9 @@ const TExampleStandard ExampleStandards[] = {
     {8, TStdType::Open, 49.433, -310.13, 23.168, -0.15966, 29.243, 2.2, 999, "OPEN F"},
 };
 
+// changed: the copy that File > Compare with... compares with, a few values apart.
 void WriteExampleKit(const QString& fileName, const char* modelName, const char* label, const char* description,
-                     int standards)
+                     int standards, bool changed = false)
 {
     TVna* vna = FindVna(modelName);
     if (!vna)
@@ -78,10 +80,26 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
         if (example.Label == std::string("SLIDING"))
             standard.SetLoadType(TLoadType::Sliding);
     }
+    if (changed) {
+        kit.Standard(2).SetOffsetDelay(29.25);
+        kit.Standard(5).SetLoadType(TLoadType::Fixed);
+        kit.StdClass(2).SetStd(2, 7);
+        kit.SetSystemZ0(75);
+    }
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress };
+enum class TScene { Kits, GpibSettings, SendInProgress, Compare };
+
+// Answers the open dialog with one file name.
+class TChosenFile final : public TFileDialogs {
+public:
+    explicit TChosenFile(QString name) : FName(std::move(name)) {}
+    std::optional<QString> Execute(const TFileDialogRequest&) override { return FName; }
+
+private:
+    QString FName;
+};
 
 // The part of the screen that rectangle covers.
 bool SaveScreen(const QWidget& on, const QRect& rectangle, const char* fileName)
@@ -145,6 +163,29 @@ void ShootSendInProgress(TMainForm& mainForm, const char* fileName, int& status)
     mainForm.Actions().GpibSendKit->trigger();
 }
 
+// File > Compare with... the kit file other: the choice answered with Kit File, the
+// comparison window grabbed and closed.
+void ShootComparison(TMainForm& mainForm, const QString& other, const char* fileName, int& status)
+{
+    mainForm.SetFileDialogs(std::make_unique<TChosenFile>(other));
+    Repeat(&mainForm, [&mainForm, fileName, &status] {
+        QWidget* source = QApplication::activeModalWidget();
+        if (!source || !source->isVisible())
+            return false;
+        Repeat(&mainForm, [&mainForm, fileName, &status] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (!window || !window->isVisible() || window->objectName() != QLatin1String("KitComparisonForm"))
+                return false;
+            status = SaveScreen(mainForm, window->frameGeometry(), fileName) ? 0 : 1;
+            window->close();
+            return true;
+        });
+        source->findChild<QPushButton*>(QStringLiteral("btnKitFile"))->click();
+        return true;
+    });
+    mainForm.Actions().FileCompare->trigger();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -154,8 +195,10 @@ int main(int argc, char** argv)
         scene = TScene::GpibSettings;
     else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
         scene = TScene::SendInProgress;
+    else if (argc == 3 && std::strcmp(argv[1], "--compare") == 0)
+        scene = TScene::Compare;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --compare] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -182,6 +225,8 @@ int main(int argc, char** argv)
     const QString second = work.path() + QStringLiteral("/PNA port kit.tsy");
     WriteExampleKit(first, "8753D/E", "3.5MM LAB", "3.5 mm coaxial kit of the RF lab", 8);
     WriteExampleKit(second, "PNA", "PNA 3.5", "3.5 mm kit for the PNA test set", 4);
+    const QString changed = work.path() + QStringLiteral("/3.5mm lab kit, March.tsy");
+    WriteExampleKit(changed, "8753D/E", "3.5MM LAB", "3.5 mm coaxial kit of the RF lab", 8, true);
 
     int status = 1;
     {
@@ -209,6 +254,9 @@ int main(int argc, char** argv)
                 break;
             case TScene::SendInProgress:
                 ShootSendInProgress(mainForm, output, status);
+                break;
+            case TScene::Compare:
+                ShootComparison(mainForm, changed, output, status);
                 break;
             }
             application.quit();
