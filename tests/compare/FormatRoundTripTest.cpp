@@ -54,22 +54,7 @@ TEST(FormatRoundTrip, KitFilesOfEveryModelCompareExactly)
               "kit label: 3.5 mm kit, serial 0815 -> 3.5 mm kit\n");
 }
 
-namespace {
 
-// The class lists of FillRoundTripKit without the empty positions between their numbers.
-void CloseClassGaps(TCalKit& kit)
-{
-    for (int c = 1; c <= kit.Vna().NumClasses; ++c) {
-        TStdClassValues values{{}, kit.StdClass(c).Label()};
-        std::size_t filled = 0;
-        for (const std::int32_t number : kit.StdClass(c).Values().Std)
-            if (number != 0)
-                values.Std[filled++] = number;
-        kit.StdClass(c).SetValues(values);
-    }
-}
-
-} // namespace
 
 TEST(FormatRoundTrip, DiskFilesCompareEqualWithinTheirRules)
 {
