@@ -1,6 +1,7 @@
 // The main window with real kit windows: untitled kits, the action list and menus, model
 // selection across kits, the file commands through the dialogs' code path, file errors, the
 // close question at exit, recent files, and the settings of the next start.
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -256,6 +257,35 @@ TEST_F(MainFormTest, ACorruptFileIsReportedAndLeavesNoWindow)
     EXPECT_EQ(Titles(), QStringList{"NewCalKit1"});
     EXPECT_TRUE(form.RecentFiles().Files().isEmpty());
     EXPECT_EQ(form.FileCommands().KitDirectory(), kitFolder) << "a failed open keeps the folder";
+}
+
+TEST_F(MainFormTest, ScreenReadersReadTheMessageAndTheSelectedModel)
+{
+    const auto spoken = [](QWidget* widget) {
+        QAccessibleInterface* accessible = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+        return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("(not accessible)");
+    };
+    TMainForm& form = Start();
+    auto* modelPanel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    auto* statusPanel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+    EXPECT_EQ(spoken(modelPanel), FromCore(Vnas()[0]->ModelName));
+    form.VnaSelector().MenuItems()[Model("8510C").ModelIndex]->trigger();
+    EXPECT_EQ(spoken(modelPanel), FromCore(Model("8510C").ModelName)) << "the name follows the model";
+
+    const QString path = WriteKit(QStringLiteral("broken.tsy"), "8753D/E", "", true);
+    QString heading, body, status;
+    const auto shown = WhenMessage([&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        heading = spoken(dialog->findChild<QLabel*>(QStringLiteral("Label1")));
+        body = spoken(dialog->findChild<QLabel*>(QStringLiteral("Label2")));
+        status = spoken(statusPanel);
+    });
+    Dialogs->Answers.push_back(path);
+    form.Actions().FileOpen->trigger();
+    ASSERT_TRUE(shown->Came);
+    EXPECT_EQ(heading, "File Operation has Failed!");
+    EXPECT_EQ(body, "Unable to open file: " + path + "\nThe cal kit data is corrupt.");
+    EXPECT_EQ(status, "Error: unable to open file.");
 }
 
 TEST_F(MainFormTest, ClosingADirtyKitAsksAndCancelStopsTheExit)
