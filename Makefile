@@ -89,3 +89,5 @@ screenshots: deps build
 	@echo "docs/gpib-settings-dialog.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --send docs/gpib-send-in-progress.png
 	@echo "docs/gpib-send-in-progress.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --help docs/help-window.png
+	@echo "docs/help-window.png"

@@ -1,7 +1,7 @@
 // Makes the documentation's screenshots, grabbed from the screen into the PNG file named by the
 // last argument: the program's main window with two example kits open; with --gpib-settings
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
-// analyzer. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// analyzer; with --help the help window on the quick start tutorial. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -23,6 +23,7 @@
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/HelpHook.h"
 #include "ui/components/UserLocale.h"
 #include "ui/dialogs/GpibDebugUnit.h"
 #include "ui/dialogs/UserMsg.h"
@@ -81,7 +82,7 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress };
+enum class TScene { Kits, GpibSettings, SendInProgress, Help };
 
 // The part of the screen that rectangle covers.
 bool SaveScreen(const QWidget& on, const QRect& rectangle, const char* fileName)
@@ -145,6 +146,21 @@ void ShootSendInProgress(TMainForm& mainForm, const char* fileName, int& status)
     mainForm.Actions().GpibSendKit->trigger();
 }
 
+// The help window where it first opens, on the tutorial, once it has drawn its topic.
+void ShootHelp(const TMainForm& mainForm, const char* fileName, int& status)
+{
+    ShowHelpKeyword(QStringLiteral("tutorial1"));
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("HelpWindow"))
+            help = window;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    status = help && SaveScreen(mainForm, help->frameGeometry(), fileName) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -154,8 +170,10 @@ int main(int argc, char** argv)
         scene = TScene::GpibSettings;
     else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
         scene = TScene::SendInProgress;
+    else if (argc == 3 && std::strcmp(argv[1], "--help") == 0)
+        scene = TScene::Help;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -209,6 +227,9 @@ int main(int argc, char** argv)
                 break;
             case TScene::SendInProgress:
                 ShootSendInProgress(mainForm, output, status);
+                break;
+            case TScene::Help:
+                ShootHelp(mainForm, output, status);
                 break;
             }
             application.quit();
