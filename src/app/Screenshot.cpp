@@ -14,9 +14,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
@@ -111,9 +113,15 @@ void Repeat(QObject* owner, std::function<bool()> step)
 // The GPIB Settings dialog as the menu command shows it; the SICL card, board 7, is current.
 void ShootGpibSettings(TMainForm& mainForm, const char* fileName, int& status)
 {
-    Repeat(&mainForm, [&mainForm, fileName, &status] {
+    auto shown = std::make_shared<QElapsedTimer>();
+    Repeat(&mainForm, [&mainForm, fileName, &status, shown] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
+        if (!dialog || !dialog->isVisible() || !dialog->windowHandle() || !dialog->windowHandle()->isExposed())
+            return false;
+        // Grabbed once the window system has placed and drawn it.
+        if (!shown->isValid())
+            shown->start();
+        if (shown->elapsed() < 300)
             return false;
         status = SaveScreen(mainForm, dialog->frameGeometry(), fileName) ? 0 : 1;
         dialog->close();
