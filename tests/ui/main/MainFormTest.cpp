@@ -567,17 +567,11 @@ TEST_F(MainFormTest, StatusPanelZeroShowsItsWholeTextAfterACellEdit)
         << "the kit window reaches below the workspace's visible area";
     TDataGrid& grid = editor.StandardsPage().Grid();
 
-    // The screen where panel 0 starts: its sunken frame's left edge, then the text's first
-    // letters, against the bar's own background above the panel.
+    // The screen where panel 0's text starts: letters, not a blank box of background.
     const auto panelStartShows = [&form](const char* after) {
         const QLabel* panel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel0"));
         const QRect onScreen(panel->mapToGlobal(QPoint()), panel->size());
         const QImage shot = form.screen()->grabWindow(0).toImage();
-        const QRgb background = shot.pixel(onScreen.left() + 20, onScreen.top() - 2);
-        int frame = 0;
-        for (int y = onScreen.top() + 2; y < onScreen.bottom() - 1; ++y)
-            frame += shot.pixel(onScreen.left(), y) != background ? 1 : 0;
-        EXPECT_GT(frame, onScreen.height() / 2) << "the panel's left edge is covered " << after;
         int ink = 0;
         for (int x = onScreen.left() + 2; x < onScreen.left() + 35; ++x)
             for (int y = onScreen.top() + 2; y < onScreen.bottom() - 1; ++y)
