@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "kit/CalKit.h"
 #include "kit/FileImage.h"
-#include "kit/Standard.h"
+#include "response/StandardTouchstone.h"
+#include "response/Touchstone.h"
 #include "ui/components/CoreText.h"
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/EditorHost.h"
@@ -58,15 +58,6 @@ void TResponseCommands::UpdateActions()
     FExportTouchstone->setEnabled(standard);
 }
 
-QString TResponseCommands::BaseFileName(int standardNumber, const QString& label)
-{
-    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9_.+-]"));
-    QString safe = label.trimmed();
-    safe.replace(unsafe, QStringLiteral("_"));
-    return safe.isEmpty() ? QStringLiteral("std%1").arg(standardNumber)
-                          : QStringLiteral("std%1_%2").arg(standardNumber).arg(safe);
-}
-
 TFileDialogRequest TResponseCommands::SaveRequest(const QString& title, const QString& filter,
                                                   const QString& extension, int helpContext) const
 {
@@ -79,9 +70,9 @@ TFileDialogRequest TResponseCommands::SaveRequest(const QString& title, const QS
     if (!FEditor.FileName().isEmpty())
         request.InitialDir = QFileInfo(FEditor.FileName()).absolutePath();
     const int number = FView.Curves().StandardNumber;
-    const TStandard* standard = FEditor.Kit().GetStandard(number);
-    request.FileName = BaseFileName(number, standard ? FromCore(standard->Label()) : QString()) +
-                       QLatin1Char('.') + extension;
+    if (number > 0)
+        request.FileName = QFileInfo(FromCorePath(StandardTouchstoneFileName(FEditor.Kit(), number))).completeBaseName() +
+                           QLatin1Char('.') + extension;
     return request;
 }
 
@@ -118,4 +109,23 @@ void TResponseCommands::ExportPng()
 void TResponseCommands::ExportSvg()
 {
     ExportPicture(true);
+}
+
+void TResponseCommands::ExportTouchstone()
+{
+    const TResponseCurves& curves = FView.Curves();
+    if (curves.IsEmpty())
+        return;
+    const bool twoPort = curves.Model.IsTwoPort();
+    const TFileDialogRequest request =
+        twoPort ? SaveRequest(tr("Export Standard as Touchstone"), tr("Touchstone two-port files (*.s2p)|*.s2p"),
+                              QStringLiteral("s2p"), ExportTouchstoneHelpContext)
+                : SaveRequest(tr("Export Standard as Touchstone"), tr("Touchstone one-port files (*.s1p)|*.s1p"),
+                              QStringLiteral("s1p"), ExportTouchstoneHelpContext);
+    // The frequencies plotted, so the file holds what the view shows.
+    const std::vector<double> frequencies = curves.Traces.front().FrequenciesGHz;
+    const int number = curves.StandardNumber;
+    Save(request, [&](const QString& fileName) {
+        WriteTouchstone(ToCorePath(fileName), StandardTouchstone(FEditor.Kit(), number, frequencies));
+    });
 }

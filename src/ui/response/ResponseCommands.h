@@ -31,13 +31,10 @@ public:
     void ExportSvg();
     void ExportTouchstone();
 
-    // "std3_OPEN": the standard's number and its label with every character a file name
-    // cannot safely hold replaced by "_".
-    static QString BaseFileName(int standardNumber, const QString& label);
-
 private:
     void ExportPicture(bool svg);
     void UpdateActions();
+    // A save dialog offering the shown standard's Touchstone file name with extension.
     TFileDialogRequest SaveRequest(const QString& title, const QString& filter, const QString& extension,
                                    int helpContext) const;
     template <typename Write>

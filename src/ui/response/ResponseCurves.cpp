@@ -48,7 +48,7 @@ TStandardModel IdealModel(const TStandardModel& model)
     return ideal;
 }
 
-QString RangeText(const TFrequencyRange& range)
+QString RangeText(const TFrequencySweep& range)
 {
     return Tr("%1 to %2 GHz").arg(QString::number(range.StartGHz, 'g', 6), QString::number(range.StopGHz, 'g', 6));
 }
@@ -61,14 +61,16 @@ TResponseCurves ComputeResponseCurves(const TCalKit& kit, int n, int points)
         return curves;
     curves.StandardNumber = n;
     curves.Model = TStandardModel::FromStandard(*standard);
-    curves.Range = DefaultResponseRange(kit, n);
+    curves.Range = DefaultSweep(kit, n);
+    curves.Range.Points = points;
     const QString type = FromCore(DisplayName(StdTypeDisplayNames, Ord(standard->StdType())));
     curves.Title = Tr("Standard %1: %2 \"%3\", %4")
                        .arg(n)
                        .arg(type, FromCore(standard->Label()), RangeText(curves.Range));
     if (standard->StdType() == TStdType::None)
         return curves;
-    const std::vector<double> frequencies = ResponseFrequencies(curves.Model, curves.Range, points);
+    std::vector<double> frequencies = SweepFrequencies(curves.Range);
+    std::erase_if(frequencies, [&](double frequency) { return !HasResponseAt(curves.Model, frequency); });
     if (frequencies.empty())
         return curves;
     curves.Traces = TracesOf(curves.Model, frequencies, QString(), false);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "response/StandardModel.h"
-#include "ui/response/ResponseRange.h"
+#include "response/ResponseSweep.h"
 #include "ui/response/ResponseTrace.h"
 
 class TCalKit;
@@ -15,7 +15,8 @@ class TCalKit;
 struct TResponseCurves {
     int StandardNumber = 0;
     TStandardModel Model;
-    TFrequencyRange Range;
+    // The standard's default sweep, at ResponsePoints points.
+    TFrequencySweep Range;
     // "Standard 3: Open "SHORT-M"" style caption; empty for no standard.
     QString Title;
     // S11, and S21 for a thru/line; empty for a standard of type None.
@@ -32,10 +33,11 @@ inline constexpr int ResponsePoints = 401;
 // loss or parasitic coefficients (an ideal open, short, matched load or thru).
 TStandardModel IdealModel(const TStandardModel& model);
 
-// The curves of standard n (1..the model's standards) of kit over its default range; a
-// standard of type None, or one whose range lies wholly at or below its waveguide cutoff,
-// gives curves without traces (but with its title and range).
+// The curves of standard n (1..the model's standards) of kit over its default sweep,
+// without the frequencies that have no response (at or below a waveguide's cutoff); a
+// standard of type None, or one without any such frequency, gives curves without traces
+// (but with its title and range).
 TResponseCurves ComputeResponseCurves(const TCalKit& kit, int n, int points = ResponsePoints);
 
 // The range as a caption shows it: "0.045 to 26.5 GHz".
-QString RangeText(const TFrequencyRange& range);
+QString RangeText(const TFrequencySweep& range);

@@ -107,7 +107,7 @@ TResponsePicture::TResponsePicture(const TResponseCurves& curves, const std::vec
     : FCurves(curves), FFont(PixelFont(font))
 {
     const auto add = [this](const TResponseTrace& trace, bool ideal) {
-        TPlottedTrace plotted{&trace, ideal, {}, UnwrappedPhaseDegrees(trace.Values)};
+        TPlottedTrace plotted{&trace, ideal, {}, PlottedPhaseDegrees(trace.Values)};
         for (const TComplex value : trace.Values)
             plotted.MagnitudeDb.push_back(MagnitudeDb(value));
         FTraces.push_back(std::move(plotted));
@@ -146,11 +146,11 @@ TResponseLayout TResponsePicture::Layout(const QRectF& area) const
     return TResponseLayout::Of(area, LineHeight());
 }
 
-TFrequencyRange TResponsePicture::FrequencySpan() const
+TFrequencySweep TResponsePicture::FrequencySpan() const
 {
     if (!FCurves.Traces.empty() || FTraces.empty())
         return FCurves.Range;
-    TFrequencyRange span{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    TFrequencySweep span{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
     for (const TPlottedTrace& trace : FTraces)
         for (const double frequency : trace.Trace->FrequenciesGHz) {
             span.StartGHz = std::min(span.StartGHz, frequency);
@@ -179,7 +179,7 @@ TAxisTicks TResponsePicture::PhaseTicks(int maxTicks) const
 
 std::vector<double> TResponsePicture::FrequencyTicks(int maxTicks) const
 {
-    const TFrequencyRange span = FrequencySpan();
+    const TFrequencySweep span = FrequencySpan();
     const TAxisTicks ticks = ChooseTicks(span.StartGHz, span.StopGHz, maxTicks, MinimumFrequencySpan);
     const double slack = ticks.Step * 1e-6;
     std::vector<double> inside;
@@ -191,7 +191,7 @@ std::vector<double> TResponsePicture::FrequencyTicks(int maxTicks) const
 
 TLinearAxis TResponsePicture::FrequencyAxis(const QRectF& plot) const
 {
-    TFrequencyRange span = FrequencySpan();
+    TFrequencySweep span = FrequencySpan();
     if (!(span.StopGHz > span.StartGHz)) {
         span.StartGHz -= MinimumFrequencySpan / 2;
         span.StopGHz += MinimumFrequencySpan / 2;
@@ -206,7 +206,7 @@ std::optional<double> TResponsePicture::FrequencyAt(const QRectF& area, const QP
     const TResponseLayout layout = Layout(area);
     for (const QRectF& plot : {layout.Magnitude, layout.Phase})
         if (plot.contains(point)) {
-            const TFrequencyRange span = FrequencySpan();
+            const TFrequencySweep span = FrequencySpan();
             return std::clamp(FrequencyAxis(plot).ToValue(point.x()), std::min(span.StartGHz, span.StopGHz),
                               std::max(span.StartGHz, span.StopGHz));
         }
@@ -245,7 +245,7 @@ QString TResponsePicture::ReadoutText(double frequencyGHz) const
             continue;
         const double db = trace.MagnitudeDb[*index];
         const double phase = trace.PhaseDegrees[*index];
-        parts.append(std::isnan(db) ? Tr("%1: 0").arg(trace.Trace->Name)
+        parts.append(!std::isfinite(db) ? Tr("%1: 0").arg(trace.Trace->Name)
                                     : Tr("%1: %2 dB, %3")
                                           .arg(trace.Trace->Name, Fixed(db, 3), Fixed(phase, 2) + QChar(0x00b0)));
     }
@@ -302,7 +302,7 @@ void TResponsePicture::PaintSmith(QPainter& painter, const QRectF& area) const
     painter.setFont(small);
     const QFontMetricsF metrics(small);
     for (const double r : SmithGridValues) {
-        const QPointF at = smith.ToPixel(GammaOfImpedance({r, 0}));
+        const QPointF at = smith.ToPixel(ReflectionOf({r, 0}, 1));
         const QString text = QString::number(r);
         painter.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - 2, at.y() - 2), text);
     }

@@ -28,8 +28,8 @@ struct TResponseLayout {
     static TResponseLayout Of(const QRectF& area, double lineHeight);
 };
 
-// One trace as the plots show it: its values and, derived from them, the magnitude and the
-// unwrapped phase.
+// One trace as the plots show it: its values and, derived from them, the magnitude in dB
+// (-infinity for 0) and the unwrapped phase (NaN for 0).
 struct TPlottedTrace {
     const TResponseTrace* Trace = nullptr;
     bool Ideal = false;
@@ -64,7 +64,7 @@ public:
     // The tick values on the frequency axis: inside the shown range only.
     std::vector<double> FrequencyTicks(int maxTicks) const;
     // The frequency axis' ends: the standard's range, or the extra traces' when there is none.
-    TFrequencyRange FrequencySpan() const;
+    TFrequencySweep FrequencySpan() const;
 
 private:
     void PaintSmith(QPainter& painter, const QRectF& area) const;

@@ -19,7 +19,7 @@ std::vector<TComplex> ResistanceCircle(double r)
         if (i == 0 || i == PointsPerLine - 1)
             line.emplace_back(1.0, 0.0);
         else
-            line.push_back(GammaOfImpedance({r, (1 + r) * std::tan(angle)}));
+            line.push_back(ReflectionOf({r, (1 + r) * std::tan(angle)}, 1));
     }
     return line;
 }
@@ -32,7 +32,7 @@ std::vector<TComplex> ReactanceArc(double x)
         if (i == PointsPerLine - 1)
             line.emplace_back(1.0, 0.0);
         else
-            line.push_back(GammaOfImpedance({(1 + std::fabs(x)) * std::tan(angle), x}));
+            line.push_back(ReflectionOf({(1 + std::fabs(x)) * std::tan(angle), x}, 1));
     }
     return line;
 }
@@ -54,11 +54,6 @@ TComplex TSmithMapping::ToGamma(const QPointF& pixel) const
     if (FRadius <= 0)
         return {};
     return {(pixel.x() - FCentre.x()) / FRadius, (FCentre.y() - pixel.y()) / FRadius};
-}
-
-TComplex GammaOfImpedance(TComplex z)
-{
-    return (z - 1.0) / (z + 1.0);
 }
 
 std::vector<std::vector<TComplex>> SmithGridLines()

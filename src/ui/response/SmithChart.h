@@ -7,7 +7,7 @@
 #include <QRectF>
 #include <vector>
 
-#include "response/StandardModel.h"
+#include "response/ComplexMath.h"
 
 class TSmithMapping {
 public:
@@ -32,6 +32,3 @@ inline constexpr double SmithGridValues[] = {0.2, 0.5, 1.0, 2.0, 5.0};
 // SmithGridValues, the arc of each reactance and its negative, the unit circle and the real
 // axis. Each line is a list of points close enough to be joined by straight segments.
 std::vector<std::vector<TComplex>> SmithGridLines();
-
-// The reflection coefficient of a normalised impedance z.
-TComplex GammaOfImpedance(TComplex z);

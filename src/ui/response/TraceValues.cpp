@@ -2,38 +2,13 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
-namespace {
-
-constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
-
-double MagnitudeDb(TComplex value)
+std::vector<double> PlottedPhaseDegrees(std::span<const TComplex> values)
 {
-    const double magnitude = std::abs(value);
-    return magnitude > 0 && std::isfinite(magnitude) ? 20 * std::log10(magnitude) : Nan;
-}
-
-std::vector<double> UnwrappedPhaseDegrees(std::span<const TComplex> values)
-{
-    std::vector<double> phases;
-    phases.reserve(values.size());
-    double previous = Nan;
-    for (const TComplex value : values) {
-        if (!(std::abs(value) > 0)) {
-            phases.push_back(Nan);
-            continue;
-        }
-        double phase = std::arg(value) * 180 / std::numbers::pi;
-        if (phase == -180)
-            phase = 180;
-        if (!std::isnan(previous))
-            phase -= 360 * std::round((phase - previous) / 360);
-        phases.push_back(phase);
-        previous = phase;
-    }
+    std::vector<double> phases = UnwrappedPhaseDegrees(values);
+    for (std::size_t i = 0; i < phases.size(); ++i)
+        if (values[i] == TComplex(0, 0))
+            phases[i] = std::numeric_limits<double>::quiet_NaN();
     return phases;
 }
 

@@ -117,6 +117,7 @@ TEST_F(ResponseViewTest, HoverReadsOffFrequencyAndValue)
 {
     Editor->Kit().Standard(1).SetOffsetDelay(30);
     Editor->Kit().Standard(1).SetMaxFreq(20);
+    Editor->RefreshPages();
     Select(StdColumn::Type, 1);
     const TResponsePicture picture(View().Curves(), {}, View().font());
     const TResponseLayout layout = picture.Layout(View().rect());
@@ -186,8 +187,28 @@ TEST_F(ResponseViewTest, ExportsWriteReadablePicturesAndReportFailures)
     EXPECT_FALSE(QFile::exists(ScratchFile("missing/short.png")));
     EXPECT_EQ(QDir(Scratch.path()).entryList(QDir::Files).size(), 2);
 
-    EXPECT_EQ(TResponseCommands::BaseFileName(7, QStringLiteral("3.5mm F/M")), "std7_3.5mm_F_M");
-    EXPECT_EQ(TResponseCommands::BaseFileName(3, QString()), "std3");
+    // The thru as a two-port Touchstone file at the plotted frequencies, through the core
+    // writer.
+    Select(StdColumn::Type, 4);
+    Host.AnswerFileName = ScratchFile("thru.s2p");
+    Action("ResponseExportTouchstone").trigger();
+    EXPECT_EQ(Host.FileRequests.back().FileName, "std4_std4.s2p");
+    QFile s2p(ScratchFile("thru.s2p"));
+    ASSERT_TRUE(s2p.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromLatin1(s2p.readAll()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.contains("# GHz S RI R 50"));
+    QStringList data;
+    for (const QString& line : lines)
+        if (!line.startsWith('!') && !line.startsWith('#'))
+            data.append(line);
+    const TResponseTrace& s21 = View().Curves().Traces[1];
+    ASSERT_EQ(data.size(), static_cast<qsizetype>(s21.FrequenciesGHz.size()));
+    const QStringList last = data.last().split(' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(last.size(), 9);
+    EXPECT_DOUBLE_EQ(last[0].toDouble(), s21.FrequenciesGHz.back());
+    EXPECT_NEAR(last[3].toDouble(), s21.Values.back().real(), 1e-11);
+    EXPECT_NEAR(last[4].toDouble(), s21.Values.back().imag(), 1e-11);
+    EXPECT_TRUE(Host.Troubles.size() == 1u);
 }
 
 TEST_F(ResponseViewTest, AccessibleNameAndHelpFollowTheShownStandard)
