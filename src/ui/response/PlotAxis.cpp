@@ -16,9 +16,10 @@ TAxisTicks ChooseTicks(double low, double high, int maxTicks, double minimumSpan
 {
     if (low > high)
         std::swap(low, high);
-    if (high - low < minimumSpan * 1e-9 || !(high > low)) {
-        low -= minimumSpan / 2;
-        high += minimumSpan / 2;
+    if (!(high - low >= minimumSpan)) {
+        const double middle = (low + high) / 2;
+        low = middle - minimumSpan / 2;
+        high = middle + minimumSpan / 2;
     }
     maxTicks = std::max(maxTicks, 1);
     const double rough = (high - low) / maxTicks;

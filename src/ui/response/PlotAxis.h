@@ -15,10 +15,10 @@ struct TAxisTicks {
     std::vector<double> Values() const;
 };
 
-// Ticks that take in low..high with at most maxTicks intervals. A range without span is
-// widened around its value by minimumSpan (half each way) first; low and high may come
-// in either order.
-TAxisTicks ChooseTicks(double low, double high, int maxTicks, double minimumSpan = 1.0);
+// Ticks that take in low..high with at most maxTicks intervals. A range narrower than
+// minimumSpan (> 0) is widened to it around its middle first; low and high may come in
+// either order.
+TAxisTicks ChooseTicks(double low, double high, int maxTicks, double minimumSpan);
 
 // Maps a value range onto a pixel range; pixel ends may run either way (a vertical axis
 // runs from the bottom up).

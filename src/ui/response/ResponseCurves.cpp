@@ -12,7 +12,7 @@ namespace {
 
 const QColor S11Color(0x1f, 0x5f, 0xbf);
 const QColor S21Color(0xc0, 0x39, 0x2b);
-const QColor IdealColor(0x80, 0x80, 0x80);
+constexpr int IdealLightness = 160;
 
 QString Tr(const char* text)
 {
@@ -24,8 +24,11 @@ std::vector<TResponseTrace> TracesOf(const TStandardModel& model, const std::vec
                                      const QString& suffix, bool ideal)
 {
     const std::vector<TSParameters> response = ModelResponse(model, frequencies);
-    TResponseTrace s11{QStringLiteral("S11") + suffix, ideal ? IdealColor : S11Color, frequencies, {}};
-    TResponseTrace s21{QStringLiteral("S21") + suffix, ideal ? IdealColor : S21Color, frequencies, {}};
+    // An ideal trace has its parameter's colour, paler.
+    TResponseTrace s11{QStringLiteral("S11") + suffix, ideal ? S11Color.lighter(IdealLightness) : S11Color,
+                       frequencies, {}};
+    TResponseTrace s21{QStringLiteral("S21") + suffix, ideal ? S21Color.lighter(IdealLightness) : S21Color,
+                       frequencies, {}};
     for (const TSParameters& point : response) {
         s11.Values.push_back(point.S11);
         s21.Values.push_back(point.S21);

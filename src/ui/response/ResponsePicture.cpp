@@ -24,6 +24,9 @@ constexpr double EmptyMagnitudeLow = -60;
 constexpr double MinimumMagnitudeSpan = 0.1;
 constexpr double MinimumPhaseSpan = 10;
 constexpr double MinimumFrequencySpan = 1;
+// The share of the data's span left free above and below it, so a flat trace at a tick
+// (an ideal standard at 0 dB or 0 degrees) does not vanish in the plot's frame.
+constexpr double Headroom = 0.04;
 // How near (pixels) a point must be to a trace point on the Smith chart to read it off.
 constexpr double SmithPickDistance = 10;
 
@@ -148,15 +151,24 @@ TResponseLayout TResponsePicture::Layout(const QRectF& area) const
 
 TFrequencySweep TResponsePicture::FrequencySpan() const
 {
-    if (!FCurves.Traces.empty() || FTraces.empty())
-        return FCurves.Range;
-    TFrequencySweep span{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-    for (const TPlottedTrace& trace : FTraces)
-        for (const double frequency : trace.Trace->FrequenciesGHz) {
-            span.StartGHz = std::min(span.StartGHz, frequency);
-            span.StopGHz = std::max(span.StopGHz, frequency);
-        }
-    return std::isfinite(span.StartGHz) ? span : FCurves.Range;
+    TFrequencySweep span = FCurves.Range;
+    if (FCurves.Traces.empty() && !FTraces.empty()) {
+        span.StartGHz = std::numeric_limits<double>::infinity();
+        span.StopGHz = -span.StartGHz;
+        for (const TPlottedTrace& trace : FTraces)
+            for (const double frequency : trace.Trace->FrequenciesGHz) {
+                span.StartGHz = std::min(span.StartGHz, frequency);
+                span.StopGHz = std::max(span.StopGHz, frequency);
+            }
+        if (!std::isfinite(span.StartGHz))
+            span = FCurves.Range;
+    }
+    if (!(span.StopGHz > span.StartGHz)) {
+        const double middle = (span.StartGHz + span.StopGHz) / 2;
+        span.StartGHz = middle - MinimumFrequencySpan / 2;
+        span.StopGHz = middle + MinimumFrequencySpan / 2;
+    }
+    return span;
 }
 
 TAxisTicks TResponsePicture::MagnitudeTicks(int maxTicks) const
@@ -166,7 +178,8 @@ TAxisTicks TResponsePicture::MagnitudeTicks(int maxTicks) const
         low = EmptyMagnitudeLow;
         high = 0;
     }
-    return ChooseTicks(low, high, maxTicks, MinimumMagnitudeSpan);
+    const double pad = std::max(high - low, MinimumMagnitudeSpan) * Headroom;
+    return ChooseTicks(low - pad, high + pad, maxTicks, MinimumMagnitudeSpan);
 }
 
 TAxisTicks TResponsePicture::PhaseTicks(int maxTicks) const
@@ -174,13 +187,15 @@ TAxisTicks TResponsePicture::PhaseTicks(int maxTicks) const
     auto [low, high] = FiniteSpan(FTraces, &TPlottedTrace::PhaseDegrees);
     if (!std::isfinite(low))
         low = high = 0;
-    return ChooseTicks(low, high, maxTicks, MinimumPhaseSpan);
+    const double pad = std::max(high - low, MinimumPhaseSpan) * Headroom;
+    return ChooseTicks(low - pad, high + pad, maxTicks, MinimumPhaseSpan);
 }
 
 std::vector<double> TResponsePicture::FrequencyTicks(int maxTicks) const
 {
     const TFrequencySweep span = FrequencySpan();
-    const TAxisTicks ticks = ChooseTicks(span.StartGHz, span.StopGHz, maxTicks, MinimumFrequencySpan);
+    // The span has its width already: ticks are chosen inside it, not around it.
+    const TAxisTicks ticks = ChooseTicks(span.StartGHz, span.StopGHz, maxTicks, span.StopGHz - span.StartGHz);
     const double slack = ticks.Step * 1e-6;
     std::vector<double> inside;
     for (const double value : ticks.Values())
@@ -191,11 +206,7 @@ std::vector<double> TResponsePicture::FrequencyTicks(int maxTicks) const
 
 TLinearAxis TResponsePicture::FrequencyAxis(const QRectF& plot) const
 {
-    TFrequencySweep span = FrequencySpan();
-    if (!(span.StopGHz > span.StartGHz)) {
-        span.StartGHz -= MinimumFrequencySpan / 2;
-        span.StopGHz += MinimumFrequencySpan / 2;
-    }
+    const TFrequencySweep span = FrequencySpan();
     return TLinearAxis(span.StartGHz, span.StopGHz, plot.left(), plot.right());
 }
 

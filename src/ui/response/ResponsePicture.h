@@ -63,7 +63,8 @@ public:
     TAxisTicks PhaseTicks(int maxTicks) const;
     // The tick values on the frequency axis: inside the shown range only.
     std::vector<double> FrequencyTicks(int maxTicks) const;
-    // The frequency axis' ends: the standard's range, or the extra traces' when there is none.
+    // The frequency axis' ends: the standard's range, or the extra traces' when there is none;
+    // 1 GHz around a single frequency.
     TFrequencySweep FrequencySpan() const;
 
 private:

@@ -31,19 +31,20 @@ TEST(PlotAxisTest, TicksAreOneTwoFiveStepsOnWholeMultiplesAroundTheData)
         EXPECT_DOUBLE_EQ(ticks.Last, last);
         EXPECT_DOUBLE_EQ(ticks.Step, step);
     };
-    expectTicks(ChooseTicks(0, 20, 5), 0, 20, 5);
+    expectTicks(ChooseTicks(0, 20, 5, 1), 0, 20, 5);
     // 0.045 to 26.5 GHz: steps of 1 and 2 need too many intervals once rounded outward.
-    expectTicks(ChooseTicks(0.045, 26.5, 6), 0, 30, 5);
-    expectTicks(ChooseTicks(26.5, 0.045, 6), 0, 30, 5);
+    expectTicks(ChooseTicks(0.045, 26.5, 6, 1), 0, 30, 5);
+    expectTicks(ChooseTicks(26.5, 0.045, 6, 1), 0, 30, 5);
     // The loss of an open: a few hundredths of a dB.
-    expectTicks(ChooseTicks(-0.043, 0, 4), -0.06, 0, 0.02);
+    expectTicks(ChooseTicks(-0.043, 0, 4, 0.01), -0.06, 0, 0.02);
     // The unwrapped phase of a 30 ps short up to 20 GHz.
-    expectTicks(ChooseTicks(-432, 180, 6), -600, 200, 200);
-    // A flat trace is widened around its value.
+    expectTicks(ChooseTicks(-432, 180, 6, 10), -600, 200, 200);
+    // A flat or nearly flat trace is widened around its middle.
     expectTicks(ChooseTicks(0, 0, 4, 1.0), -0.5, 0.5, 0.5);
     expectTicks(ChooseTicks(180, 180, 4, 10), 175, 185, 5);
+    expectTicks(ChooseTicks(-0.004, 0.004, 4, 0.1), -0.05, 0.05, 0.05);
 
-    const std::vector<double> values = ChooseTicks(-0.043, 0, 4).Values();
+    const std::vector<double> values = ChooseTicks(-0.043, 0, 4, 0.01).Values();
     ASSERT_EQ(values.size(), 4u);
     EXPECT_NEAR(values[1], -0.04, 1e-12);
 
