@@ -29,6 +29,10 @@ constexpr double MinimumFrequencySpan = 1;
 constexpr double Headroom = 0.04;
 // How near (pixels) a point must be to a trace point on the Smith chart to read it off.
 constexpr double SmithPickDistance = 10;
+// Below this many text lines of height the layout turns compact; below this many lines of
+// radius the Smith chart leaves out its resistance labels.
+constexpr double CompactLines = 17;
+constexpr double SmithLabelLines = 4;
 
 QString Tr(const char* text)
 {
@@ -85,23 +89,40 @@ TResponseLayout TResponseLayout::Of(const QRectF& area, double lineHeight)
     const double line = lineHeight * 1.4;
     const double left = area.left() + margin;
     const double width = std::max(0.0, area.width() - 2 * margin);
+    // A low view puts the legend beside the read-out and the two plots beside each other, so
+    // each keeps some height.
+    const bool low = area.height() < lineHeight * CompactLines;
     TResponseLayout layout;
     layout.Title = QRectF(left, area.top() + margin / 2, width, line);
-    layout.Readout = QRectF(left, area.bottom() - margin / 2 - line, width, line);
-    layout.Legend = QRectF(left, layout.Readout.top() - line, width, line);
+    if (low) {
+        layout.Legend = QRectF(left, area.bottom() - margin / 2 - line, width / 2, line);
+        layout.Readout = layout.Legend.translated(width / 2, 0);
+    } else {
+        layout.Readout = QRectF(left, area.bottom() - margin / 2 - line, width, line);
+        layout.Legend = layout.Readout.translated(0, -line);
+    }
     const QRectF body(left, layout.Title.bottom() + margin / 2, width,
                       std::max(0.0, layout.Legend.top() - layout.Title.bottom() - margin));
-    const double side = std::max(0.0, std::min(body.height(), body.width() * 0.42) - margin);
+    const double side =
+        std::max(0.0, std::min(body.height(), body.width() * (low ? 0.24 : 0.42)) - margin);
     layout.Smith = QRectF(body.left(), body.top() + (body.height() - side) / 2, side, side);
-    const double plotLeft = layout.Smith.right() + margin + lineHeight * 4;
-    const double plotRight = body.right() - lineHeight * 1.5;
-    const double half = body.height() / 2;
-    const auto plot = [&](double top) {
-        return QRectF(QPointF(plotLeft, top + line), QPointF(std::max(plotLeft, plotRight),
-                                                               std::max(top + line, top + half - line)));
+    // Each plot leaves room for its caption above, its tick labels left and below, and half
+    // a tick label right.
+    const auto plot = [&](double x0, double x1, double top, double height) {
+        const QPointF topLeft(x0 + lineHeight * 4, top + line);
+        return QRectF(topLeft, QPointF(std::max(topLeft.x(), x1 - lineHeight * 1.5),
+                                       std::max(topLeft.y(), top + height - line)));
     };
-    layout.Magnitude = plot(body.top());
-    layout.Phase = plot(body.top() + half);
+    const double plotsLeft = layout.Smith.right() + margin;
+    if (low) {
+        const double half = (body.right() - plotsLeft) / 2;
+        layout.Magnitude = plot(plotsLeft, plotsLeft + half, body.top(), body.height());
+        layout.Phase = plot(plotsLeft + half, body.right(), body.top(), body.height());
+    } else {
+        const double half = body.height() / 2;
+        layout.Magnitude = plot(plotsLeft, body.right(), body.top(), half);
+        layout.Phase = plot(plotsLeft, body.right(), body.top() + half, half);
+    }
     return layout;
 }
 
@@ -307,6 +328,8 @@ void TResponsePicture::PaintSmith(QPainter& painter, const QRectF& area) const
     }
     painter.setPen(QPen(FrameColor, 1.2));
     painter.drawEllipse(smith.Centre(), smith.Radius(), smith.Radius());
+    if (smith.Radius() < LineHeight() * SmithLabelLines)
+        return PaintSmithTraces(painter, area);
     painter.setPen(HintColor);
     QFont small = FFont;
     small.setPixelSize(std::max(8, FFont.pixelSize() * 4 / 5));
@@ -318,7 +341,12 @@ void TResponsePicture::PaintSmith(QPainter& painter, const QRectF& area) const
         painter.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) - 2, at.y() - 2), text);
     }
     painter.setFont(FFont);
+    PaintSmithTraces(painter, area);
+}
 
+void TResponsePicture::PaintSmithTraces(QPainter& painter, const QRectF& area) const
+{
+    const TSmithMapping smith(area);
     painter.save();
     painter.setClipRect(area.adjusted(-4, -4, 4, 4));
     for (auto trace = FTraces.rbegin(); trace != FTraces.rend(); ++trace) {

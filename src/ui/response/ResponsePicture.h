@@ -69,6 +69,7 @@ public:
 
 private:
     void PaintSmith(QPainter& painter, const QRectF& area) const;
+    void PaintSmithTraces(QPainter& painter, const QRectF& area) const;
     void PaintPlot(QPainter& painter, const QRectF& area, bool magnitude) const;
     void PaintLegend(QPainter& painter, const QRectF& area) const;
     void PaintReadout(QPainter& painter, const QRectF& area) const;
