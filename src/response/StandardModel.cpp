@@ -1,5 +1,6 @@
 #include "response/StandardModel.h"
 
+#include "analyzers/StdColumns.h"
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 #include "kit/Standard.h"
@@ -13,27 +14,6 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 // The offset loss is stated at 1 GHz; skin-effect loss grows with the root of frequency.
 constexpr double LossReferenceHz = 1e9;
-
-// Grid columns of a standard's values.
-constexpr int ColCoefficient0 = 3; // C0/L0, or the terminal impedance of an arbitrary impedance
-constexpr int ColLoadType = 7;
-constexpr int ColOffsetDelay = 8;
-constexpr int ColOffsetZ0 = 9;
-constexpr int ColOffsetLoss = 10;
-constexpr int ColMinFreq = 11;
-constexpr int ColMaxFreq = 12;
-constexpr int ColMedium = 13;
-
-} // namespace
-
-bool HasResponseAt(const TStandardModel& model, double frequencyGHz)
-{
-    if (!std::isfinite(frequencyGHz) || frequencyGHz < 0 || !(model.SystemZ0 > 0))
-        return false;
-    return model.Medium != TMedium::Waveguide || frequencyGHz > model.MinFreq;
-}
-
-namespace {
 
 // The termination's reflection at angular frequency w, against the reference impedance zr.
 class TTermination {
@@ -258,20 +238,27 @@ TStandardModel TStandardModel::FromStandard(const TStandard& standard)
     if (model.Type == TStdType::Open || model.Type == TStdType::Short) {
         const double c[4] = {standard.C0(), standard.C1(), standard.C2(), standard.C3()};
         for (int k = 0; k < 4; ++k)
-            model.Coefficients[k] = value(ColCoefficient0 + k, c[k], 0);
+            model.Coefficients[k] = value(StdColumn::C0 + k, c[k], 0);
     }
-    model.TermZ = model.Type == TStdType::ArbiZ ? value(ColCoefficient0, standard.TermZ(), 0) : 0;
-    model.LoadType = used.Contains(ColLoadType) ? standard.LoadType() : TLoadType::Fixed;
-    model.OffsetDelay = value(ColOffsetDelay, standard.OffsetDelay(), 0);
+    model.TermZ = model.Type == TStdType::ArbiZ ? value(StdColumn::C0, standard.TermZ(), 0) : 0;
+    model.LoadType = used.Contains(StdColumn::LoadType) ? standard.LoadType() : TLoadType::Fixed;
+    model.OffsetDelay = value(StdColumn::OffsetDelay, standard.OffsetDelay(), 0);
     // An offset impedance that is not sent leaves the offset matched to the system.
-    model.OffsetZ0 = value(ColOffsetZ0, standard.OffsetZ0(), model.SystemZ0);
-    model.OffsetLoss = value(ColOffsetLoss, standard.OffsetLoss(), 0);
-    model.MinFreq = value(ColMinFreq, standard.MinFreq(), 0);
-    model.MaxFreq = value(ColMaxFreq, standard.MaxFreq(), TStandardModel{}.MaxFreq);
-    model.Medium = used.Contains(ColMedium) ? standard.Medium() : TMedium::Coax;
+    model.OffsetZ0 = value(StdColumn::OffsetZ0, standard.OffsetZ0(), model.SystemZ0);
+    model.OffsetLoss = value(StdColumn::OffsetLoss, standard.OffsetLoss(), 0);
+    model.MinFreq = value(StdColumn::MinFreq, standard.MinFreq(), 0);
+    model.MaxFreq = value(StdColumn::MaxFreq, standard.MaxFreq(), TStandardModel{}.MaxFreq);
+    model.Medium = used.Contains(StdColumn::Medium) ? standard.Medium() : TMedium::Coax;
     return model;
 }
 
+
+bool HasResponseAt(const TStandardModel& model, double frequencyGHz)
+{
+    if (!std::isfinite(frequencyGHz) || frequencyGHz < 0 || !(model.SystemZ0 > 0))
+        return false;
+    return model.Medium != TMedium::Waveguide || frequencyGHz > model.MinFreq;
+}
 
 TSParameters ModelResponseAt(const TStandardModel& model, double frequencyGHz)
 {
