@@ -4,17 +4,6 @@
 #include <limits>
 #include <numbers>
 
-TComplex ExpNegative(double re, double im)
-{
-    const double magnitude = std::exp(-re);
-    return {magnitude * std::cos(im), -magnitude * std::sin(im)};
-}
-
-TComplex ReflectionOf(TComplex z, double zr)
-{
-    return Divide(z - zr, z + zr);
-}
-
 double MagnitudeDb(TComplex z)
 {
     const double magnitude = std::abs(z);

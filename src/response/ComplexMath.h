@@ -3,6 +3,7 @@
 // infinity-checking division.
 #pragma once
 
+#include <cmath>
 #include <complex>
 #include <span>
 #include <vector>
@@ -12,15 +13,22 @@ using TComplex = std::complex<double>;
 // a / b for a finite, non-zero b.
 inline TComplex Divide(TComplex a, TComplex b)
 {
-    const double d = b.real() * b.real() + b.imag() * b.imag();
-    return {(a.real() * b.real() + a.imag() * b.imag()) / d, (a.imag() * b.real() - a.real() * b.imag()) / d};
+    const double inverse = 1 / (b.real() * b.real() + b.imag() * b.imag());
+    return {(a.real() * b.real() + a.imag() * b.imag()) * inverse, (a.imag() * b.real() - a.real() * b.imag()) * inverse};
 }
 
 // exp(-(re + j*im)) for the propagation term of a line: magnitude exp(-re), phase -im.
-TComplex ExpNegative(double re, double im);
+inline TComplex ExpNegative(double re, double im)
+{
+    const double magnitude = re == 0 ? 1 : std::exp(-re);
+    return {magnitude * std::cos(im), -magnitude * std::sin(im)};
+}
 
 // The reflection coefficient of impedance z against the real reference impedance zr > 0.
-TComplex ReflectionOf(TComplex z, double zr);
+inline TComplex ReflectionOf(TComplex z, double zr)
+{
+    return Divide(z - zr, z + zr);
+}
 
 // 20*log10|z| in dB; -infinity for z = 0.
 double MagnitudeDb(TComplex z);

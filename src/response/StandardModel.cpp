@@ -1,5 +1,6 @@
 #include "response/StandardModel.h"
 
+#include "analyzers/StdColumns.h"
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 #include "kit/Standard.h"
@@ -13,16 +14,6 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 // The offset loss is stated at 1 GHz; skin-effect loss grows with the root of frequency.
 constexpr double LossReferenceHz = 1e9;
-
-// Grid columns of a standard's values.
-constexpr int ColCoefficient0 = 3; // C0/L0, or the terminal impedance of an arbitrary impedance
-constexpr int ColLoadType = 7;
-constexpr int ColOffsetDelay = 8;
-constexpr int ColOffsetZ0 = 9;
-constexpr int ColOffsetLoss = 10;
-constexpr int ColMinFreq = 11;
-constexpr int ColMaxFreq = 12;
-constexpr int ColMedium = 13;
 
 // The termination's reflection at angular frequency w, against the reference impedance zr.
 class TTermination {
@@ -45,12 +36,12 @@ public:
         case TStdType::Open: {
             // Z = 1/(jwC): Gamma = (1 - jwC zr) / (1 + jwC zr); C = 0 is the ideal open.
             const double x = 2 * Pi * hz * Polynomial(hz) * zr_;
-            return Divide({1, -x}, {1, x});
+            return UnitRatio(x);
         }
         case TStdType::Short: {
             // Z = jwL: Gamma = (jwL/zr - 1) / (jwL/zr + 1); L = 0 is the ideal short.
             const double x = 2 * Pi * hz * Polynomial(hz) / zr_;
-            return Divide({-1, x}, {1, x});
+            return -UnitRatio(x);
         }
         default:
             return fixed_;
@@ -58,6 +49,13 @@ public:
     }
 
 private:
+    // (1 - jx) / (1 + jx), a point on the unit circle.
+    static TComplex UnitRatio(double x)
+    {
+        const double d = 1 + x * x;
+        return {(1 - x * x) / d, -2 * x / d};
+    }
+
     double Polynomial(double hz) const
     {
         return coefficients_[0] + hz * (coefficients_[1] + hz * (coefficients_[2] + hz * coefficients_[3]));
@@ -70,17 +68,23 @@ private:
 };
 
 // A standard's input reflection behind an offset with input reflection g1 and round-trip
-// term e (= exp(-2*gamma*l)), ending in gt.
+// term e = exp(-2*gamma*l), ending in gt:
+//   (g1 (1 - e - g1 gt) + e gt) / (1 - g1 (e g1 + gt (1 - e))) = (g1 w + u) / (w + g1 u)
+// with w = 1 - g1 gt and u = e (gt - g1).
 TComplex ThroughOffset(TComplex g1, TComplex e, TComplex gt)
 {
-    return Divide(g1 * (1.0 - e - g1 * gt) + e * gt, 1.0 - g1 * (e * g1 + gt * (1.0 - e)));
+    const TComplex w = 1.0 - g1 * gt;
+    const TComplex u = e * (gt - g1);
+    return Divide(g1 * w + u, w + g1 * u);
 }
 
-// The same with the terms divided by e, for an offset with gain (negative delay with loss),
+// The same with both terms divided by e, for an offset with gain (negative delay with loss),
 // where e itself may overflow: d = 1/e = exp(2*gamma*l).
 TComplex ThroughInverseOffset(TComplex g1, TComplex d, TComplex gt)
 {
-    return Divide(g1 * (d - 1.0 - g1 * gt * d) + gt, d - g1 * (g1 + gt * (d - 1.0)));
+    const TComplex wd = (1.0 - g1 * gt) * d;
+    const TComplex v = gt - g1;
+    return Divide(g1 * wd + v, wd + g1 * v);
 }
 
 class TResponseCalculator {
@@ -91,10 +95,11 @@ public:
         const double zoff = model.OffsetZ0;
         delay_ = model.OffsetDelay * 1e-12;
         const double loss = model.OffsetLoss * 1e9; // ohm/s
+        silent_ = model.Type == TStdType::None || !(model.SystemZ0 > 0) || IsSlidingLoad();
         hasLine_ = delay_ != 0;
         shortedLine_ = hasLine_ && zoff <= 0;
         if (hasLine_ && !shortedLine_) {
-            lossFactor_ = loss * delay_ / (2 * zoff);
+            lossFactor_ = loss * delay_ / (2 * zoff) / std::sqrt(LossReferenceHz);
             zcFactor_ = loss / (4 * Pi * std::sqrt(LossReferenceHz));
             // At 0 Hz the lossy line keeps a series resistance: the limit of Zc*gamma*l.
             dcResistance_ = loss * loss * delay_ / (4 * Pi * zoff * LossReferenceHz);
@@ -104,7 +109,7 @@ public:
     TSParameters At(double ghz) const
     {
         TSParameters s;
-        if (!HasResponseAt(model_, ghz) || model_.Type == TStdType::None || IsSlidingLoad())
+        if (silent_ || !HasResponseAt(model_, ghz))
             return s;
         const double hz = ghz * 1e9;
         if (model_.Medium == TMedium::Waveguide)
@@ -117,10 +122,10 @@ public:
             return DirectCurrent();
 
         const double zr = model_.SystemZ0;
-        const double root = std::sqrt(hz / LossReferenceHz);
-        const double alphaL = lossFactor_ * root;
+        const double rootHz = std::sqrt(hz);
+        const double alphaL = lossFactor_ * rootHz;
         const double betaL = 2 * Pi * hz * delay_ + alphaL;
-        const double zcDeviation = zcFactor_ / std::sqrt(hz);
+        const double zcDeviation = zcFactor_ / rootHz;
         const TComplex zc{model_.OffsetZ0 + zcDeviation, -zcDeviation};
         const TComplex g1 = ReflectionOf(zc, zr);
         const TComplex g1Squared = g1 * g1;
@@ -208,10 +213,11 @@ private:
 
     const TStandardModel& model_;
     TTermination termination_;
-    double delay_ = 0; // s
+    bool silent_ = false; // no model: 0 everywhere
+    double delay_ = 0;    // s
     bool hasLine_ = false;
     bool shortedLine_ = false;
-    double lossFactor_ = 0;   // alpha*l at the loss reference frequency
+    double lossFactor_ = 0;   // alpha*l = lossFactor_ * sqrt(f)
     double zcFactor_ = 0;     // Zc - Zoff = (1 - j) * zcFactor_ / sqrt(f)
     double dcResistance_ = 0; // ohm
 };
@@ -232,19 +238,20 @@ TStandardModel TStandardModel::FromStandard(const TStandard& standard)
     if (model.Type == TStdType::Open || model.Type == TStdType::Short) {
         const double c[4] = {standard.C0(), standard.C1(), standard.C2(), standard.C3()};
         for (int k = 0; k < 4; ++k)
-            model.Coefficients[k] = value(ColCoefficient0 + k, c[k], 0);
+            model.Coefficients[k] = value(StdColumn::C0 + k, c[k], 0);
     }
-    model.TermZ = model.Type == TStdType::ArbiZ ? value(ColCoefficient0, standard.TermZ(), 0) : 0;
-    model.LoadType = used.Contains(ColLoadType) ? standard.LoadType() : TLoadType::Fixed;
-    model.OffsetDelay = value(ColOffsetDelay, standard.OffsetDelay(), 0);
+    model.TermZ = model.Type == TStdType::ArbiZ ? value(StdColumn::C0, standard.TermZ(), 0) : 0;
+    model.LoadType = used.Contains(StdColumn::LoadType) ? standard.LoadType() : TLoadType::Fixed;
+    model.OffsetDelay = value(StdColumn::OffsetDelay, standard.OffsetDelay(), 0);
     // An offset impedance that is not sent leaves the offset matched to the system.
-    model.OffsetZ0 = value(ColOffsetZ0, standard.OffsetZ0(), model.SystemZ0);
-    model.OffsetLoss = value(ColOffsetLoss, standard.OffsetLoss(), 0);
-    model.MinFreq = value(ColMinFreq, standard.MinFreq(), 0);
-    model.MaxFreq = value(ColMaxFreq, standard.MaxFreq(), TStandardModel{}.MaxFreq);
-    model.Medium = used.Contains(ColMedium) ? standard.Medium() : TMedium::Coax;
+    model.OffsetZ0 = value(StdColumn::OffsetZ0, standard.OffsetZ0(), model.SystemZ0);
+    model.OffsetLoss = value(StdColumn::OffsetLoss, standard.OffsetLoss(), 0);
+    model.MinFreq = value(StdColumn::MinFreq, standard.MinFreq(), 0);
+    model.MaxFreq = value(StdColumn::MaxFreq, standard.MaxFreq(), TStandardModel{}.MaxFreq);
+    model.Medium = used.Contains(StdColumn::Medium) ? standard.Medium() : TMedium::Coax;
     return model;
 }
+
 
 bool HasResponseAt(const TStandardModel& model, double frequencyGHz)
 {
