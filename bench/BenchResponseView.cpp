@@ -17,23 +17,11 @@ namespace {
 std::unique_ptr<TCalKit> ExampleKit()
 {
     auto kit = TCalKit::Create(*FindVna("8510C"));
-    TStandard& shortStd = kit->Standard(1);
-    shortStd.SetStdType(TStdType::Short);
-    shortStd.SetC0(2.0765);
-    shortStd.SetC1(-108.54);
-    shortStd.SetOffsetDelay(31.785);
-    shortStd.SetOffsetLoss(2.36);
-    TStandard& open = kit->Standard(2);
-    open.SetStdType(TStdType::Open);
-    open.SetC0(49.43);
-    open.SetC1(-310.13);
-    open.SetOffsetDelay(29.243);
-    open.SetOffsetLoss(2.2);
-    open.SetMaxFreq(26.5);
-    TStandard& thru = kit->Standard(3);
-    thru.SetStdType(TStdType::Thru);
-    thru.SetOffsetDelay(85);
-    thru.SetOffsetLoss(2.3);
+    kit->Standard(1).SetValues(
+        {.StdType = TStdType::Short, .C0 = 2.0765, .C1 = -108.54, .OffsetDelay = 31.785, .OffsetLoss = 2.36});
+    kit->Standard(2).SetValues({.StdType = TStdType::Open, .C0 = 49.43, .C1 = -310.13, .OffsetDelay = 29.243,
+                                .OffsetLoss = 2.2, .MaxFreq = 26.5});
+    kit->Standard(3).SetValues({.StdType = TStdType::Thru, .OffsetDelay = 85, .OffsetLoss = 2.3});
     return kit;
 }
 

@@ -30,12 +30,9 @@ protected:
         ASSERT_TRUE(Scratch.isValid());
         OpenEditor("8753D/E");
         TCalKit& kit = Editor->Kit();
-        kit.Standard(1).SetStdType(TStdType::Short);
-        kit.Standard(1).SetLabel("SHORT");
-        kit.Standard(2).SetStdType(TStdType::Open);
-        kit.Standard(2).SetC0(49.5);
-        kit.Standard(2).SetMaxFreq(26.5);
-        kit.Standard(4).SetStdType(TStdType::Thru);
+        kit.Standard(1).SetValues({.StdType = TStdType::Short, .Label = "SHORT"});
+        kit.Standard(2).SetValues({.StdType = TStdType::Open, .C0 = 49.5, .MaxFreq = 26.5, .Label = "std2"});
+        kit.Standard(4).SetValues({.StdType = TStdType::Thru, .Label = "std4"});
         Editor->resize(1000, 700);
         Editor->RefreshPages();
         FocusOn(Grid());
