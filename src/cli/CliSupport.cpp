@@ -188,12 +188,7 @@ bool TCommandLine::Parse(const std::vector<std::string>& arguments, int minArgum
     } catch (const CLI::ParseError& e) {
         FailUsage(e.what());
     }
-    // A value given to an option that takes none: "--log=x".
-    for (auto word = arguments.begin(); word != arguments.end() && *word != "--"; ++word)
-        if (const std::size_t equals = word->find('='); word->compare(0, 2, "--") == 0 && equals != std::string::npos)
-            if (const CLI::Option* flag = app_.get_option_no_throw(word->substr(0, equals));
-                flag != nullptr && flag->get_items_expected_max() == 0)
-                FailUsage("Unexpected value after '" + word->substr(0, equals) + "'.");
+    FailOnFlagValue(arguments);
     // Words beyond the declared arguments are left over, in order, with the unknown options.
     std::vector<std::string> leftOver = app_.remaining();
     // "--" ends the options; it is no argument itself.
@@ -202,17 +197,7 @@ bool TCommandLine::Parse(const std::vector<std::string>& arguments, int minArgum
     for (const CLI::Option* argument : positionals_)
         if (argument->count() > 0)
             given_.push_back(argument->results().front());
-    const auto isIn = [](const std::vector<std::string>& list, const std::string& word) {
-        return std::find(list.begin(), list.end(), word) != list.end();
-    };
-    // CLI11 takes "-1" for an argument; no command has an option of that name.
-    std::vector<std::string> unknown;
-    for (auto word = arguments.begin(); word != arguments.end() && *word != "--"; ++word)
-        if (LooksLikeOption(*word) &&
-            (isIn(leftOver, *word) || (std::isdigit(static_cast<unsigned char>((*word)[1])) && isIn(given_, *word))))
-            unknown.push_back(*word);
-    if (!unknown.empty())
-        FailUsage(UnknownOptionMessage(unknown));
+    FailOnUnknownOptions(arguments, leftOver);
     if (app_.get_option("--help")->count() > 0) {
         WriteOut(Help());
         return false;
@@ -224,6 +209,41 @@ bool TCommandLine::Parse(const std::vector<std::string>& arguments, int minArgum
     if (count > maxArguments)
         FailUsage("Unexpected argument \"" + given_.at(static_cast<std::size_t>(maxArguments)) + "\".");
     return true;
+}
+
+namespace {
+
+bool Contains(const std::vector<std::string>& list, const std::string& word)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+} // namespace
+
+void TCommandLine::FailOnFlagValue(const std::vector<std::string>& arguments) const
+{
+    for (auto word = arguments.begin(); word != arguments.end() && *word != "--"; ++word) {
+        const std::size_t equals = word->find('=');
+        if (word->compare(0, 2, "--") != 0 || equals == std::string::npos)
+            continue;
+        const CLI::Option* option = app_.get_option_no_throw(word->substr(0, equals));
+        if (option != nullptr && option->get_items_expected_max() == 0)
+            FailUsage("Unexpected value after '" + word->substr(0, equals) + "'.");
+    }
+}
+
+void TCommandLine::FailOnUnknownOptions(const std::vector<std::string>& arguments,
+                                        const std::vector<std::string>& leftOver) const
+{
+    std::vector<std::string> unknown;
+    for (auto word = arguments.begin(); word != arguments.end() && *word != "--"; ++word) {
+        // CLI11 takes "-1" for an argument; no command has an option of that name.
+        const bool number = LooksLikeOption(*word) && std::isdigit(static_cast<unsigned char>((*word)[1])) != 0;
+        if (LooksLikeOption(*word) && (Contains(leftOver, *word) || (number && Contains(given_, *word))))
+            unknown.push_back(*word);
+    }
+    if (!unknown.empty())
+        FailUsage(UnknownOptionMessage(unknown));
 }
 
 void TCommandLine::FailUsage(const std::string& message) const

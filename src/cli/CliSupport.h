@@ -108,6 +108,11 @@ public:
     TVna& RequireModel(const std::string& text) const;
 
 private:
+    // Wrong usage for a value given to an option that takes none: "--log=x".
+    void FailOnFlagValue(const std::vector<std::string>& arguments) const;
+    // Wrong usage for the unknown options among the arguments, named in their order.
+    void FailOnUnknownOptions(const std::vector<std::string>& arguments,
+                              const std::vector<std::string>& leftOver) const;
     std::string Help() const;
 
     CLI::App app_;
