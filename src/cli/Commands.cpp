@@ -7,6 +7,7 @@ const TCliCommand* const CommandTable[] = {
     &DescribeCommand,
     &ExportCommand,
     &ConvertCommand,
+    &DiffCommand,
     &IdentifyCommand,
     &SendCommand,
     &ReadCommand,

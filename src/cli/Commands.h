@@ -42,6 +42,7 @@ extern const TCliCommand ModelsCommand;
 extern const TCliCommand DescribeCommand;
 extern const TCliCommand ExportCommand;
 extern const TCliCommand ConvertCommand;
+extern const TCliCommand DiffCommand;
 extern const TCliCommand IdentifyCommand;
 extern const TCliCommand SendCommand;
 extern const TCliCommand ReadCommand;
