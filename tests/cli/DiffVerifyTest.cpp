@@ -2,8 +2,7 @@
 // analyzer, with and without the fault that alters one stored value.
 #include "KitRun.h"
 #include "RoundTripKits.h"
-#include "TempFolder.h"
-#include "analyzers/DiskFile8510.h"
+#include "SimTool.h"
 #include "kit/KitFile.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +11,8 @@
 
 namespace {
 
-class DiffVerify : public ::testing::Test {
+class DiffVerify : public TSimTool<::testing::Test> {
 protected:
-    DiffVerify()
-    {
-        std::erase_if(env, [](const auto& entry) { return entry.first.rfind("TESSALY_SIM_", 0) == 0; });
-        env["TESSALY_GPIB32_LIBRARY"] = TESSALY_SIM_NI_LIBRARY;
-        env["TESSALY_SICL_LIBRARY"] = TESSALY_SIM_SICL_LIBRARY;
-        env["TESSALY_SIM_STATE"] = folder.File("analyzer.state");
-    }
-    TKitRun kit(const std::vector<std::string>& arguments) const { return Kit(arguments, env); }
     // The round-trip kit of model as a kit file; change alters it before it is written.
     std::string KitFile(const std::string& name, const std::string& model,
                         const std::function<void(TCalKit&)>& change = {}) const
@@ -35,9 +26,6 @@ protected:
         WriteKitFile(*kit, path);
         return path;
     }
-
-    TTempFolder folder;
-    TEnvironment env = SystemEnvironment();
 };
 
 } // namespace
