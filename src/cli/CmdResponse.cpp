@@ -16,6 +16,9 @@
 
 namespace {
 
+// Enough for any analyzer's sweep, and a bound on the memory a mistyped count can take.
+constexpr int MaxSweepPoints = 1000000;
+
 // The sweep options as given; what is not given comes from each standard's default sweep.
 struct TSweepChoice {
     std::optional<double> StartGHz, StopGHz;
@@ -44,7 +47,8 @@ std::string GHz(double value)
 }
 
 // The sweep of standard number: its default, with what was given in its place. Wrong usage
-// for fewer than 2 points, a negative start or a stop below the start.
+// for fewer than 2 or more than MaxSweepPoints points, a negative start or a stop not above
+// the start (the frequencies of a Touchstone file ascend).
 TFrequencySweep SweepOf(const TCommandLine& commandLine, const TCalKit& kit, int number, const TSweepChoice& choice)
 {
     TFrequencySweep sweep = DefaultSweep(kit, number);
@@ -53,11 +57,13 @@ TFrequencySweep SweepOf(const TCommandLine& commandLine, const TCalKit& kit, int
     sweep.Points = choice.Points.value_or(sweep.Points);
     if (sweep.Points < 2)
         commandLine.FailUsage("A sweep needs at least 2 points.");
+    if (sweep.Points > MaxSweepPoints)
+        commandLine.FailUsage("A sweep takes at most " + std::to_string(MaxSweepPoints) + " points.");
     if (sweep.StartGHz < 0)
         commandLine.FailUsage("The start frequency must not lie below 0 GHz.");
-    if (sweep.StopGHz < sweep.StartGHz)
+    if (sweep.StopGHz <= sweep.StartGHz)
         commandLine.FailUsage("The stop frequency (" + GHz(sweep.StopGHz) + ") of standard " + std::to_string(number) +
-                              " lies below its start frequency (" + GHz(sweep.StartGHz) + ").");
+                              " does not lie above its start frequency (" + GHz(sweep.StartGHz) + ").");
     return sweep;
 }
 

@@ -177,8 +177,12 @@ TEST_F(ResponseCommand, FailuresAndWrongUsageWriteNothing)
         {{"response", kit35, "--standard", "two"}, "The value of --standard is no whole number: \"two\"."},
         {{"response", kit35, "--standard", "1", "--start", "1GHz"}, "The value of --start is no number: \"1GHz\"."},
         {{"response", kit35, "--standard", "1", "--points", "1", "-o", o}, "A sweep needs at least 2 points."},
+        {{"response", kit35, "--standard", "1", "--points", "1000001", "-o", o},
+         "A sweep takes at most 1000000 points."},
         {{"response", kit35, "--standard", "1", "--start", "5", "--stop", "4", "-o", o},
-         "The stop frequency (4 GHz) of standard 1 lies below its start frequency (5 GHz)."},
+         "The stop frequency (4 GHz) of standard 1 does not lie above its start frequency (5 GHz)."},
+        {{"response", kit35, "--standard", "2", "--start", "30", "-o", o}, // the default stop is 26.5 GHz
+         "The stop frequency (26.5 GHz) of standard 2 does not lie above its start frequency (30 GHz)."},
         {{"response", kit35, "--standard", "1", "--start=-1", "-o", o},
          "The start frequency must not lie below 0 GHz."},
     };
