@@ -11,6 +11,7 @@ const TCliCommand* const CommandTable[] = {
     &IdentifyCommand,
     &SendCommand,
     &ReadCommand,
+    &ResponseCommand,
 };
 
 } // namespace

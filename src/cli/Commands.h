@@ -46,6 +46,7 @@ extern const TCliCommand DiffCommand;
 extern const TCliCommand IdentifyCommand;
 extern const TCliCommand SendCommand;
 extern const TCliCommand ReadCommand;
+extern const TCliCommand ResponseCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 
