@@ -4,6 +4,7 @@
 #include "CliSupport.h"
 #include "Commands.h"
 #include "analyzers/Vna.h"
+#include "kit/Utility.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ int RunIdentify(const TCliCommand& self, const QStringList& arguments)
     return session.WithLog([&] {
         std::string reply;
         session.Transfer([&](TGpibCard& card) { reply = vna.Identify(card); });
-        WriteOut(FromLatin1(reply) + u'\n');
+        WriteOut(FromLatin1(EscapeControlCharacters(reply)) + u'\n');
         return static_cast<int>(ExitSuccess);
     });
 }
