@@ -2,6 +2,7 @@
 // it; maps failures to the exit status.
 #include "CliSupport.h"
 #include "Commands.h"
+#include "kit/FileImage.h"
 #include "kit/Utility.h"
 
 #include <QCommandLineParser>
@@ -48,6 +49,7 @@ int RunCommand(const TCliCommand& command, const QStringList& arguments)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    IgnoreFileSizeLimitSignal();
     QCoreApplication::setApplicationName(QStringLiteral("tessaly-kit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
 
