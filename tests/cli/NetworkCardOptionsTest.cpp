@@ -5,9 +5,18 @@
 #include "TempFolder.h"
 #include "kit/KitFile.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <csignal>
+#endif
 
 namespace {
 
@@ -88,6 +97,40 @@ TEST(NetworkCardOptions, IdentifyLogsTheTrafficAndReportsNetworkFailures)
     EXPECT_EQ(run.Err, "Error in LanCard.Open:\nConnection refused\nHost = 127.0.0.1   Port = " + port.toStdString() +
                            "   VNA Address = 16\n");
 }
+
+TEST(NetworkCardOptions, AnInstrumentsControlCharactersReachTheTerminalEscaped)
+{
+    TSimulator sim({"--protocol", "raw", "--model", "PNA", "--hostile-reply"});
+    const TKitRun run = Kit({"identify", "--card", "lan", "--host", "127.0.0.1", "--port", sim.Port(), "--log"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "\\x1b]0;x\\x07\\r\n*IDN?\n\\x1b]0;x\\x07\\r\n");
+}
+
+#if !defined(_WIN32)
+// Ctrl-C while the analyzer stays silent ends the wait at once rather than at the 5 s limit.
+TEST(NetworkCardOptions, CtrlCEndsTheWaitForASilentAnalyzer)
+{
+    TSimulator sim({"--protocol", "raw", "--model", "PNA", "--silent"});
+    TTempFolder folder;
+    const std::string out = folder.File("read.tsy");
+    const QStringList card{"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()};
+    for (const QStringList& command : {QStringList{"identify"}, QStringList{"read", Q(out), "--model", "PNA"}}) {
+        SCOPED_TRACE(command.first().toStdString());
+        QProcess process;
+        StartKit(process, command + card);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // connected and waiting
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        const TKitRun run = FinishKit(process);
+        // Only a guard against waiting for the time limit; the end comes within milliseconds.
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Err, "Operation aborted at user's request.\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+#endif
 
 TEST(NetworkCardOptions, HostAndPortBelongToTheNetworkCardsOnly)
 {
