@@ -1,10 +1,8 @@
 #include "TransferProgress.h"
 
 #include "CliSupport.h"
-#include "kit/Utility.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 
 #if defined(_WIN32)
@@ -14,15 +12,6 @@
 #endif
 
 namespace {
-
-volatile std::sig_atomic_t Interrupted = 0;
-
-extern "C" void OnInterrupt(int)
-{
-    Interrupted = 1;
-    // The next Ctrl-C is not caught: it ends the program the usual way.
-    std::signal(SIGINT, SIG_DFL);
-}
 
 bool StandardErrorIsTerminal()
 {
@@ -37,21 +26,16 @@ constexpr int BarWidth = 40;
 
 } // namespace
 
-TTransferProgress::TTransferProgress(const QString& caption, int steps)
+TTransferProgress::TTransferProgress(const std::string& caption, int steps)
     : caption_(caption), steps_(std::max(steps, 1)), visible_(StandardErrorIsTerminal())
 {
-    Interrupted = 0;
-    previousHandler_ = std::signal(SIGINT, OnInterrupt);
-    if (previousHandler_ == SIG_ERR)
-        previousHandler_ = SIG_DFL;
     Draw();
 }
 
 TTransferProgress::~TTransferProgress()
 {
-    std::signal(SIGINT, previousHandler_);
     if (visible_)
-        WriteError(QStringLiteral("\n"));
+        WriteError("\n");
 }
 
 TProgressProc TTransferProgress::Procedure()
@@ -63,8 +47,6 @@ void TTransferProgress::Step()
 {
     done_ = std::min(done_ + 1, steps_);
     Draw();
-    if (Interrupted != 0)
-        throw EUserAbort();
 }
 
 void TTransferProgress::Draw() const
@@ -72,6 +54,7 @@ void TTransferProgress::Draw() const
     if (!visible_)
         return;
     const int filled = done_ * BarWidth / steps_;
-    const QString bar = QString(filled, u'#') + QString(BarWidth - filled, u'.');
-    WriteError(QStringLiteral("\r%1 [%2] %3%").arg(caption_, bar).arg(done_ * 100 / steps_, 3));
+    const std::string bar = std::string(static_cast<std::size_t>(filled), '#') + std::string(static_cast<std::size_t>(BarWidth - filled), '.');
+    const std::string percent = std::to_string(done_ * 100 / steps_);
+    WriteError("\r" + caption_ + " [" + bar + "] " + std::string(3 - percent.size(), ' ') + percent + "%");
 }

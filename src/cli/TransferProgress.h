@@ -1,17 +1,15 @@
 // The progress of one send or read: a bar on standard error while it is a terminal (nothing
-// otherwise), and Ctrl-C as the Cancel button: the interrupt only sets a flag, and the next
-// progress step raises EUserAbort, so the transfer ends between two steps and the card is
-// closed as after any failure. A second Ctrl-C ends the program at once.
+// otherwise). Ctrl-C, the Cancel button of the tool, is the card session's (TUserInterrupt).
 #pragma once
 
 #include "analyzers/Vna.h"
 
-#include <QString>
+#include <string>
 
 class TTransferProgress {
 public:
     // caption heads the bar ("Sending", "Reading"); steps is the transfer's step count.
-    TTransferProgress(const QString& caption, int steps);
+    TTransferProgress(const std::string& caption, int steps);
     ~TTransferProgress();
     TTransferProgress(const TTransferProgress&) = delete;
     TTransferProgress& operator=(const TTransferProgress&) = delete;
@@ -23,9 +21,8 @@ private:
     void Step();
     void Draw() const;
 
-    QString caption_;
+    std::string caption_;
     int steps_;
     int done_ = 0;
     bool visible_;
-    void (*previousHandler_)(int);
 };
