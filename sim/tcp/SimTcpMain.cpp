@@ -27,7 +27,8 @@ const char* const Usage =
     "  --idle-limit S           stop after S seconds without a connection or a byte (default 300)\n"
     "  --log FILE               append every event to FILE, one line each\n"
     "  --close-after N          drop the connection when its Nth message arrives\n"
-    "  --silent                 take every byte and never answer\n";
+    "  --silent                 take every byte and never answer\n"
+    "  --hostile-reply          answer every query with ESC ]0;x BEL CR LF (sets a terminal's title)\n";
 
 struct Options {
     std::string protocol = "raw";
@@ -38,6 +39,7 @@ struct Options {
     std::string log;
     long closeAfter = 0;
     bool silent = false;
+    bool hostileReply = false;
 };
 
 [[noreturn]] void FailUsage(const std::string& message)
@@ -79,6 +81,10 @@ Options ParseOptions(const std::vector<std::string>& arguments)
         }
         if (option == "--silent") {
             options.silent = true;
+            continue;
+        }
+        if (option == "--hostile-reply") {
+            options.hostileReply = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -123,7 +129,7 @@ int main(int argc, char** argv)
         const SimTcpTranscript transcript(options.log);
         SimTcpInstrument instrument(analyzer, transcript, options.closeAfter, int(options.address));
         const auto session = MakeSimTcpSession(options.protocol, instrument);
-        SimTcpServer server(int(options.port), *session, instrument, SimTcpFaults{options.silent});
+        SimTcpServer server(int(options.port), *session, instrument, SimTcpFaults{options.silent, options.hostileReply});
         std::printf("%d\n", server.Port());
         std::fflush(stdout);
         server.Run([] { return StopSignal != 0; }, std::chrono::seconds(options.idleSeconds));

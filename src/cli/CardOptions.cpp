@@ -7,6 +7,7 @@
 #include "bus/GpibCardUnit.h"
 #include "bus/NI_gpib.h"
 #include "bus/NetworkCard.h"
+#include "bus/UserInterrupt.h"
 #include "kit/Utility.h"
 
 #include <algorithm>
@@ -135,6 +136,7 @@ TCardSession::~TCardSession()
 
 void TCardSession::Transfer(const std::function<void(TGpibCard&)>& action)
 {
+    const TUserInterrupt interrupt;
     WithOpenCard(*card_, [&] { action(*card_); });
 }
 

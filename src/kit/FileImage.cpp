@@ -11,7 +11,11 @@
 #ifdef _WIN32
 #include <io.h>
 #include <share.h>
+#include <sys/stat.h>
 #else
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -64,12 +68,32 @@ private:
     std::FILE* file_;
 };
 
+// Opens a regular file for reading; nullptr for anything else. A FIFO or a device is opened
+// without blocking (opening a FIFO would wait for a writer) and then refused, so that no
+// read can hang.
 std::FILE* OpenForReading(const std::string& fileName)
 {
 #ifdef _WIN32
-    return _fsopen(fileName.c_str(), "rb", _SH_DENYRW);
+    std::FILE* file = _fsopen(fileName.c_str(), "rb", _SH_DENYRW);
+    struct _stat64 status {};
+    if (file != nullptr && (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 #else
-    return std::fopen(fileName.c_str(), "rb");
+    const int descriptor = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor == -1)
+        return nullptr;
+    struct stat status {};
+    const int flags = fcntl(descriptor, F_GETFL);
+    std::FILE* file = nullptr;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && flags != -1 &&
+        fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0)
+        file = fdopen(descriptor, "rb");
+    if (file == nullptr)
+        close(descriptor);
+    return file;
 #endif
 }
 
@@ -83,17 +107,19 @@ bool SyncToDisk(std::FILE* file)
 #endif
 }
 
-// The file that a save replaces: the target of a symbolic link, else the name itself.
+// The file that a save replaces: the target of a symbolic link, else the name itself. A link
+// that leads nowhere (its target missing, or links that lead round in a loop) is refused
+// rather than replaced by a file of its own.
 fs::path SaveTarget(const std::string& fileName)
 {
     const fs::path path(fileName);
     std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path resolved = fs::canonical(path, ec);
-        if (!ec)
-            return resolved;
-    }
-    return path;
+    if (!fs::is_symlink(fs::symlink_status(path, ec)))
+        return path;
+    fs::path resolved = fs::canonical(path, ec);
+    if (ec)
+        throw ECannotSaveFile(CannotSaveMessage(fileName));
+    return resolved;
 }
 
 // A new, empty temporary file beside target, created exclusively; its stream and name.
@@ -121,6 +147,13 @@ bool WriteAll(std::FILE* file, TConstByteSpan image)
 }
 
 } // namespace
+
+void IgnoreFileSizeLimitSignal()
+{
+#if defined(SIGXFSZ)
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size)
 {
