@@ -18,7 +18,7 @@ CTEST_FLAGS :=
 endif
 
 FUZZ_DIR := build-fuzz
-FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste
+FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste fuzz_touchstone
 FUZZ_SECONDS ?= 300
 
 .PHONY: deps configure build run test bench fuzz-build fuzz fuzz-ci clean
