@@ -1,7 +1,7 @@
 // The Touchstone reader on arbitrary text, read as a one-port and as a two-port file: it
 // either refuses the text with the program's own failure or yields a measurement that the
 // fit can take (one or two ports, ascending frequencies, finite values, a positive
-// reference impedance).
+// reference impedance), which the writer writes and the reader reads back unchanged.
 #include "FuzzSupport.h"
 #include "kit/Utility.h"
 #include "response/Touchstone.h"
@@ -38,9 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (int ports : {1, 2}) {
+        TTouchstoneData read;
         try {
-            Check(ParseTouchstone(text, ports));
+            read = ParseTouchstone(text, ports);
         } catch (const EFileTrouble&) {
+            continue;
+        }
+        Check(read);
+        const TTouchstoneData again = ParseTouchstone(TouchstoneText(read), read.Ports);
+        Require(again.FrequenciesGHz == read.FrequenciesGHz, "frequencies read back");
+        for (std::size_t k = 0; k < read.Points.size(); ++k) {
+            const TSParameters& a = read.Points[k];
+            const TSParameters& b = again.Points[k];
+            Require(a.S11 == b.S11 && a.S21 == b.S21 && a.S12 == b.S12 && a.S22 == b.S22, "values read back");
         }
     }
     return 0;

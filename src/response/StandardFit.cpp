@@ -1,5 +1,6 @@
 #include "response/StandardFit.h"
 
+#include "analyzers/StdColumns.h"
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 #include "kit/Utility.h"
@@ -23,25 +24,25 @@ constexpr std::array<std::string_view, FitParameterCount> Keys{"c0", "c1", "c2",
 // value that is near 0.
 constexpr std::array<double, FitParameterCount> TypicalSize{10, 100, 10, 1, 10, 1, 50, 50};
 
-// Grid columns of the values: C0..C3 (or Term Z in column 3), delay, Z0, loss.
+// The grid column of each value; Term Z shares the column of C0.
 int GridColumn(TFitParameter parameter)
 {
     switch (parameter) {
     case TFitParameter::C0:
     case TFitParameter::TermZ:
-        return 3;
+        return StdColumn::C0;
     case TFitParameter::C1:
-        return 4;
+        return StdColumn::C1;
     case TFitParameter::C2:
-        return 5;
+        return StdColumn::C2;
     case TFitParameter::C3:
-        return 6;
+        return StdColumn::C3;
     case TFitParameter::Delay:
-        return 8;
+        return StdColumn::OffsetDelay;
     case TFitParameter::Z0:
-        return 9;
+        return StdColumn::OffsetZ0;
     case TFitParameter::Loss:
-        return 10;
+        return StdColumn::OffsetLoss;
     }
     return 0;
 }
@@ -479,7 +480,6 @@ TFitResult FitStandard(const TStandard& standard, const TTouchstoneData& measure
     minimizer.setMaxfev(200 * (problem.Inputs() + 1));
     const auto status = minimizer.minimize(x);
     result.Converged = Converged(status) && x.allFinite();
-    result.Iterations = static_cast<int>(minimizer.iterations());
     if (!x.allFinite())
         for (int i = 0; i < problem.Inputs(); ++i)
             x[i] = FitParameterValue(standard.Values(), unique[static_cast<std::size_t>(i)]);

@@ -52,7 +52,6 @@ struct TFitResult {
     double WorstError = 0; // largest |S_model - S_measured|
     int PointsUsed = 0;
     bool Converged = false;
-    int Iterations = 0;
     // The measured points used (at the kit's system Z0) and the fitted model at them.
     std::vector<double> FrequenciesGHz;
     std::vector<TSParameters> Measured;

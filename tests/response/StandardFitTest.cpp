@@ -207,7 +207,8 @@ TEST_F(StandardFit, MeasurementAt75OhmIsRenormalizedIntoThe50OhmKit)
 
 TEST_F(StandardFit, ClampsIntoTheModelsLimitsWithAWarning)
 {
-    TStandard& open = ExampleOpen();
+    TStandard& open = pna.Standard(1);
+    open.SetValues({.StdType = TStdType::Open, .MaxFreq = 999});
     TStandardModel beyond = TStandardModel::FromStandard(open);
     beyond.Coefficients = {12000, 0, 0, 0}; // above the model's 10000
     const TTouchstoneData measured = Measure(beyond, band);

@@ -1,5 +1,9 @@
+#include "analyzers/Vna.h"
+#include "kit/CalKit.h"
 #include "kit/Utility.h"
 #include "response/Renormalize.h"
+#include "response/ResponseSweep.h"
+#include "response/StandardTouchstone.h"
 #include "response/Touchstone.h"
 
 #include "../kit/TempFolder.h"
@@ -142,7 +146,7 @@ TEST(TouchstoneReader, RefusesWhatItCannotUseWithTheLine)
         {"# GHz S RI\n1 0.5 nan\n", 1, "Line 2: \"nan\" is not a number."},
         {"# GHz S RI\n1 0.5 1e999\n", 1, "Line 2: \"1e999\" is not a number."},
         {"# GHz S RI\n2 0 0\n\n1 0 0\n", 1, "Line 4: the frequencies must ascend, but 1 follows 2."},
-        {"# GHz S DB\n1 0 0\n2 -3\n 9999 0\n", 1, "Line 3: the values at frequency 2 are out of range."},
+        {"# GHz S DB\n1 0 0\n2 9999\n 0\n", 1, "Line 3: the values at frequency 2 are out of range."},
         {"# GHz S RI\n-1 0 0\n", 1, "Line 2: the frequency -1 is negative."},
         {"# GHz S RI\n1 0 0 2 0 0\n", 1,
          "Line 2: too many values: a one-port point has 3 (the frequency and 1 complex values)."},
@@ -150,7 +154,7 @@ TEST(TouchstoneReader, RefusesWhatItCannotUseWithTheLine)
          "Line 2: too many values: a one-port point has 3 (the frequency and 1 complex values)."},
         {"# GHz S RI\n1 0 0\n2 0 0 0 0\n", 2, "Line 2: the point at frequency 1 is incomplete: 8 of 9 values."},
         {"# GHz S RI\n1 0 0\n2 0\n", 1, "Line 3: the point at frequency 2 is incomplete: 2 of 3 values."},
-        {"# GHz S RI\n1 0 0\n# MHz\n", 1, "Line 3: the option line must come before the data."},
+        {"1 0 0\n# MHz\n", 1, "Line 2: the option line must come before the data."},
         {"# GHz S RI\n1 0 0\n", 3, "Line 2: only one- and two-port files can be read; this one has 3 ports."},
         {"# GHz S RI\n1 0 0\n", 0, "Line 2: the number of ports is unknown: the file name must end in .s1p or .s2p."},
         {"! only a comment\n# GHz S RI\n\n", 1, "The file holds no data."},
@@ -210,6 +214,36 @@ TEST(TouchstoneReader, ReadsTheFileWithItsPortCountAndNamesItInErrors)
     }
     EXPECT_THROW(ReadTouchstone(folder.File("missing.s1p")), ECannotOpenFile);
     EXPECT_THROW(ReadTouchstone(folder.Path().string()), ECannotOpenFile);
+}
+
+// What the writer writes, the reader reads back unchanged: the modelled response of a thru and
+// of an open, with the comments that name their kit.
+TEST(TouchstoneReader, ReadsBackWhatTheWriterWrote)
+{
+    TCalKit kit(*FindVna("PNA"));
+    kit.SetSystemZ0(75);
+    kit.Standard(1).SetValues({.StdType = TStdType::Open, .C0 = 49.433, .C1 = -310.13, .OffsetDelay = 29.243,
+                               .OffsetLoss = 2.2, .Label = "OPEN"});
+    kit.Standard(4).SetValues({.StdType = TStdType::Thru, .OffsetDelay = 84.5, .OffsetZ0 = 52, .OffsetLoss = 1.3});
+    const auto frequencies = SweepFrequencies({0, 26.5, 101});
+    TTempFolder folder;
+    for (int number : {1, 4}) {
+        const TTouchstoneData written = StandardTouchstone(kit, number, frequencies);
+        const std::string fileName = folder.File(StandardTouchstoneFileName(kit, number));
+        WriteTouchstone(fileName, written);
+        const TTouchstoneData read = ReadTouchstone(fileName);
+        EXPECT_EQ(read.Ports, written.Ports);
+        EXPECT_EQ(read.ReferenceZ0, 75);
+        EXPECT_EQ(read.Comments, written.Comments);
+        EXPECT_EQ(read.FrequenciesGHz, written.FrequenciesGHz);
+        ASSERT_EQ(read.Points.size(), written.Points.size());
+        for (std::size_t k = 0; k < read.Points.size(); ++k) {
+            EXPECT_EQ(read.Points[k].S11, written.Points[k].S11);
+            EXPECT_EQ(read.Points[k].S21, written.Points[k].S21);
+            EXPECT_EQ(read.Points[k].S12, written.Points[k].S12);
+            EXPECT_EQ(read.Points[k].S22, written.Points[k].S22);
+        }
+    }
 }
 
 TEST(Renormalize, OnePortAndTwoPortAtAnotherReference)
