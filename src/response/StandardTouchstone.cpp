@@ -43,8 +43,7 @@ TTouchstoneData StandardTouchstone(const TCalKit& kit, int number, std::span<con
     const TStandard& standard = kit.Standard(number);
     const TStandardModel model = TStandardModel::FromStandard(standard);
     const std::string name = "Standard " + std::to_string(number);
-    if (model.Type == TStdType::None)
-        throw ETessalyError(name + " is not defined (its type is none): it has no response.");
+    RequireDefinedStandard(kit, number);
 
     TTouchstoneData data;
     data.Ports = model.IsTwoPort() ? 2 : 1;
@@ -70,6 +69,12 @@ TTouchstoneData StandardTouchstone(const TCalKit& kit, int number, std::span<con
     if (model.LoadType == TLoadType::Sliding)
         data.Comments.push_back(" A sliding load has no model: its response is 0.");
     return data;
+}
+
+void RequireDefinedStandard(const TCalKit& kit, int number)
+{
+    if (kit.Standard(number).StdType() == TStdType::None)
+        throw ETessalyError("Standard " + std::to_string(number) + " is not defined (its type is none): it has no response.");
 }
 
 std::string StandardTouchstoneFileName(const TCalKit& kit, int number)

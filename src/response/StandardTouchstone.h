@@ -16,6 +16,10 @@ class TCalKit;
 // ETessalyError for a standard of type None, and when no frequency has a response.
 TTouchstoneData StandardTouchstone(const TCalKit& kit, int number, std::span<const double> frequenciesGHz);
 
+// ETessalyError "Standard N is not defined (its type is none): it has no response." for a
+// standard of type None.
+void RequireDefinedStandard(const TCalKit& kit, int number);
+
 // "std<N>_<label>.s1p" (".s2p" for a thru/line); characters of the label other than letters,
 // digits and '-' become '_'; "std<N>.s1p" without a label.
 std::string StandardTouchstoneFileName(const TCalKit& kit, int number);
