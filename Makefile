@@ -96,3 +96,5 @@ screenshots: deps build
 	@echo "docs/response-short.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 6 docs/examples/wr90-kit.tsy docs/response-thru.png
 	@echo "docs/response-thru.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --fit 2 docs/examples/3.5mm-kit.tsy docs/fit-open.png
+	@echo "docs/fit-open.png"

@@ -2,7 +2,8 @@
 // last argument: the program's main window with two example kits open; with --gpib-settings
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
 // analyzer; with --response ROW KIT the kit file KIT in a maximized window, its standard ROW
-// current and the response view pointing at a frequency. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// current and the response view pointing at a frequency; with --fit ROW KIT the same with the
+// Fit to Measurement dialog open on a made-up measurement of standard ROW. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -22,11 +23,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <random>
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
+#include "response/ResponseSweep.h"
+#include "response/StandardTouchstone.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/UserLocale.h"
 #include "ui/dialogs/GpibDebugUnit.h"
@@ -34,6 +39,7 @@
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/StandardCells.h"
 #include "ui/editor/StandardsPage.h"
+#include "ui/fit/FitDialog.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
@@ -91,7 +97,7 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress, Response };
+enum class TScene { Kits, GpibSettings, SendInProgress, Response, Fit };
 
 // The grid's height in the response pictures: the heading and seven rows.
 constexpr int ResponseGridHeight = 36 + 7 * 24 + 4;
@@ -183,6 +189,40 @@ void ShowResponse(TMainForm& mainForm, int row)
     QApplication::sendEvent(&view, &move);
 }
 
+// A measurement of standard row of the kit for the fit picture: its modelled response with
+// 10 % more C0 (a home-made open) and a little noise, written into folder.
+QString WriteMeasurement(const TCalKit& kit, int row, const QString& folder)
+{
+    auto copy = TCalKit::CreateCopy(kit);
+    TStandard& standard = copy->Standard(row);
+    standard.SetC0(standard.C0() * 1.1);
+    TTouchstoneData data = StandardTouchstone(*copy, row, SweepFrequencies(DefaultSweep(*copy, row)));
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0, 2e-3);
+    for (TSParameters& s : data.Points)
+        s.S11 += TComplex{noise(random), noise(random)};
+    const QString fileName = folder + QStringLiteral("/measured open.s1p");
+    WriteTouchstone(ToCorePath(fileName), data);
+    return fileName;
+}
+
+// The response of standard row with the fit dialog beside it, the measurement loaded.
+std::unique_ptr<TFitDialog> ShowFit(TMainForm& mainForm, int row, const QString& folder)
+{
+    TCalKitEditForm* editor = mainForm.ActiveEditor();
+    if (!editor)
+        return nullptr;
+    ShowResponse(mainForm, row);
+    auto dialog = std::make_unique<TFitDialog>(*editor, row, &mainForm);
+    dialog->LoadFile(WriteMeasurement(editor->Kit(), row, folder));
+    dialog->resize(560, 300);
+    dialog->show();
+    const QRect frame = mainForm.frameGeometry();
+    dialog->move(frame.right() - dialog->frameGeometry().width() - 16, frame.top() + 90);
+    QApplication::processEvents();
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -190,8 +230,8 @@ int main(int argc, char** argv)
     TScene scene = TScene::Kits;
     int responseRow = 0;
     QString responseKit;
-    if (argc == 5 && std::strcmp(argv[1], "--response") == 0) {
-        scene = TScene::Response;
+    if (argc == 5 && (std::strcmp(argv[1], "--response") == 0 || std::strcmp(argv[1], "--fit") == 0)) {
+        scene = std::strcmp(argv[1], "--fit") == 0 ? TScene::Fit : TScene::Response;
         responseRow = std::atoi(argv[2]);
         responseKit = QString::fromLocal8Bit(argv[3]);
     } else if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
@@ -199,7 +239,8 @@ int main(int argc, char** argv)
     else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
         scene = TScene::SendInProgress;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --response ROW KIT] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --response ROW KIT | --fit ROW KIT] "
+                     "OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -229,7 +270,8 @@ int main(int argc, char** argv)
 
     int status = 1;
     {
-        TMainForm mainForm(scene == TScene::Response ? QStringList{responseKit} : QStringList{second, first});
+        const bool oneKit = scene == TScene::Response || scene == TScene::Fit;
+        TMainForm mainForm(oneKit ? QStringList{responseKit} : QStringList{second, first});
         mainForm.resize(1200, 720);
         mainForm.move(0, 0);
         mainForm.show();
@@ -243,12 +285,16 @@ int main(int argc, char** argv)
             mainForm.KitWindows().Activate(*editor);
         if (scene == TScene::Response)
             ShowResponse(mainForm, responseRow);
+        std::unique_ptr<TFitDialog> fitDialog;
+        if (scene == TScene::Fit)
+            fitDialog = ShowFit(mainForm, responseRow, work.path());
         mainForm.UpdateStatusText(QString());
 
         QTimer::singleShot(800, &application, [&] {
             switch (scene) {
             case TScene::Kits:
             case TScene::Response:
+            case TScene::Fit:
                 status = SaveScreen(mainForm, mainForm.frameGeometry(), output) ? 0 : 1;
                 break;
             case TScene::GpibSettings:

@@ -103,7 +103,9 @@ TFitDialog::TFitDialog(TCalKitEditForm& editor, int standardNumber, QWidget* par
     connect(buttons, &QDialogButtonBox::helpRequested, this, [] { ShowHelpContext(HelpContext); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("&Measurement:"), this), 0, 0);
+    auto* fileLabel = new QLabel(tr("&Measurement:"), this);
+    fileLabel->setBuddy(browse);
+    layout->addWidget(fileLabel, 0, 0);
     layout->addWidget(FFileEdit, 0, 1);
     layout->addWidget(browse, 0, 2);
     auto* valuesLabel = new QLabel(tr("&Values to fit:"), this);
@@ -205,9 +207,11 @@ std::vector<TResponseTrace> TFitDialog::Traces(const TFitResult& result)
               [](const TFitResult& r, std::size_t k) { return Shown(r.Measured[k], r.Type); }),
         Trace(tr("Fitted") + suffix, QColor(200, 0, 160), result,
               [](const TFitResult& r, std::size_t k) { return Shown(r.Modelled[k], r.Type); }),
+        // The residual's phase is noise: its magnitude alone, at phase 0, keeps the phase plot
+        // on the scale of the standard.
         Trace(tr("Residual") + suffix, QColor(230, 120, 0), result,
               [](const TFitResult& r, std::size_t k) {
-                  return Shown(r.Measured[k], r.Type) - Shown(r.Modelled[k], r.Type);
+                  return TComplex{std::abs(Shown(r.Measured[k], r.Type) - Shown(r.Modelled[k], r.Type)), 0};
               }),
     };
 }

@@ -49,7 +49,8 @@ public:
     // Puts the fitted values into the standard as one step and closes the dialog.
     void Apply();
 
-    // The traces laid over the response view: measured, fitted, and their difference.
+    // The traces laid over the response view: measured, fitted, and the magnitude of their
+    // difference (S21 of a thru/line, else S11).
     static std::vector<TResponseTrace> Traces(const TFitResult& result);
 
 protected:

@@ -65,6 +65,10 @@ TEST_F(FitDialogTest, FitsAsTheUserTicksShowsTracesAndAppliesAsOneUndoableStep)
     EXPECT_TRUE(dialog.ReportText().contains("Points used: 201"));
     EXPECT_EQ(TraceNames(), (QStringList{"Measured", "Fitted", "Residual"}));
     EXPECT_EQ(View().ExtraTraces()[0].Values.size(), 201u);
+    // Measured minus fitted, as a magnitude.
+    const auto& traces = View().ExtraTraces();
+    EXPECT_EQ(traces[2].Values[100], TComplex(std::abs(traces[0].Values[100] - traces[1].Values[100]), 0));
+    EXPECT_EQ(traces[0].Values[100], dialog.Result()->Measured[100].S11);
     EXPECT_EQ(Open().C0(), 0); // nothing changes before Apply
 
     dialog.SetFree(TFitParameter::C3, false);
