@@ -449,8 +449,14 @@ TFitResult FitStandard(const TStandard& standard, const TTouchstoneData& measure
     for (std::size_t k = 0; k < atSystemZ0.FrequenciesGHz.size(); ++k) {
         const double f = atSystemZ0.FrequenciesGHz[k];
         if (f >= standard.MinFreq() && f <= standard.MaxFreq() && HasResponseAt(base, f)) {
+            const TSParameters& s = atSystemZ0.Points[k];
+            for (TComplex value : {s.S11, s.S21, s.S12, s.S22})
+                if (!std::isfinite(value.real()) || !std::isfinite(value.imag()))
+                    throw ETessalyError("The measured values at " + FormatValue(f) +
+                                        " GHz have no equivalent at the kit's system Z0 of " +
+                                        FormatValue(base.SystemZ0) + " ohm.");
             result.FrequenciesGHz.push_back(f);
-            result.Measured.push_back(atSystemZ0.Points[k]);
+            result.Measured.push_back(s);
         }
     }
     result.PointsUsed = static_cast<int>(result.FrequenciesGHz.size());
@@ -484,6 +490,7 @@ TFitResult FitStandard(const TStandard& standard, const TTouchstoneData& measure
         for (int i = 0; i < problem.Inputs(); ++i)
             x[i] = FitParameterValue(standard.Values(), unique[static_cast<std::size_t>(i)]);
     Finish(result, standard, problem, x);
+    result.Converged = result.Converged && std::isfinite(result.RmsError);
     return result;
 }
 

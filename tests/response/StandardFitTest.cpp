@@ -255,6 +255,15 @@ TEST_F(StandardFit, RefusesMeasurementsAndChoicesItCannotUse)
     EXPECT_EQ(FitError(ExampleOpen(), twoPort, {C0}),
               "A one-port standard needs a one-port measurement (.s1p); this one has two ports.");
 
+    // A (non-physical) reflection of -2 at 150 ohm lies on the pole of the conversion to 50 ohm.
+    TTouchstoneData pole;
+    pole.ReferenceZ0 = 150;
+    pole.FrequenciesGHz = {1, 2};
+    pole.Points = {{-2.0, {}, {}, {}}, {0.5, {}, {}, {}}};
+    open.SetMinFreq(0);
+    EXPECT_EQ(FitError(open, pole, {C0}),
+              "The measured values at 1 GHz have no equivalent at the kit's system Z0 of 50 ohm.");
+
     EXPECT_EQ(FitParameterFromKey("L2"), C2);
     EXPECT_EQ(FitParameterFromKey("TermZ"), TermZ);
     EXPECT_EQ(FitParameterFromKey("c4"), std::nullopt);
