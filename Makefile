@@ -90,6 +90,8 @@ screenshots: deps build
 	@echo "docs/gpib-settings-dialog.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --send docs/gpib-send-in-progress.png
 	@echo "docs/gpib-send-in-progress.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --help docs/help-window.png
+	@echo "docs/help-window.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 2 docs/examples/3.5mm-kit.tsy docs/response-open.png
 	@echo "docs/response-open.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 1 docs/examples/3.5mm-kit.tsy docs/response-short.png

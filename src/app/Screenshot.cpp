@@ -1,9 +1,10 @@
 // Makes the documentation's screenshots, grabbed from the screen into the PNG file named by the
 // last argument: the program's main window with two example kits open; with --gpib-settings
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
-// analyzer; with --response ROW KIT the kit file KIT in a maximized window, its standard ROW
-// current and the response view pointing at a frequency; with --fit ROW KIT the same with the
-// Fit to Measurement dialog open on a made-up measurement of standard ROW. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// analyzer; with --help the help window on the quick start tutorial; with --response ROW KIT
+// the kit file KIT in a maximized window, its standard ROW current and the response view
+// pointing at a frequency; with --fit ROW KIT the same with the Fit to Measurement dialog open
+// on a made-up measurement of standard ROW. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +35,7 @@
 #include "response/ResponseSweep.h"
 #include "response/StandardTouchstone.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/HelpHook.h"
 #include "ui/components/UserLocale.h"
 #include "ui/dialogs/GpibDebugUnit.h"
 #include "ui/dialogs/UserMsg.h"
@@ -97,7 +100,7 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress, Response, Fit };
+enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response, Fit };
 
 // The grid's height in the response pictures: the heading and seven rows.
 constexpr int ResponseGridHeight = 36 + 7 * 24 + 4;
@@ -131,9 +134,15 @@ void Repeat(QObject* owner, std::function<bool()> step)
 // The GPIB Settings dialog as the menu command shows it; the SICL card, board 7, is current.
 void ShootGpibSettings(TMainForm& mainForm, const char* fileName, int& status)
 {
-    Repeat(&mainForm, [&mainForm, fileName, &status] {
+    auto shown = std::make_shared<QElapsedTimer>();
+    Repeat(&mainForm, [&mainForm, fileName, &status, shown] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
+        if (!dialog || !dialog->isVisible() || !dialog->windowHandle() || !dialog->windowHandle()->isExposed())
+            return false;
+        // Grabbed once the window system has placed and drawn it.
+        if (!shown->isValid())
+            shown->start();
+        if (shown->elapsed() < 300)
             return false;
         status = SaveScreen(mainForm, dialog->frameGeometry(), fileName) ? 0 : 1;
         dialog->close();
@@ -164,6 +173,21 @@ void ShootSendInProgress(TMainForm& mainForm, const char* fileName, int& status)
         return true;
     });
     mainForm.Actions().GpibSendKit->trigger();
+}
+
+// The help window where it first opens, on the tutorial, once it has drawn its topic.
+void ShootHelp(const TMainForm& mainForm, const char* fileName, int& status)
+{
+    ShowHelpKeyword(QStringLiteral("tutorial1"));
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("HelpWindow"))
+            help = window;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    status = help && SaveScreen(mainForm, help->frameGeometry(), fileName) ? 0 : 1;
 }
 
 // The active kit's window fills the workspace; standard row is current, and the pointer
@@ -238,9 +262,11 @@ int main(int argc, char** argv)
         scene = TScene::GpibSettings;
     else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
         scene = TScene::SendInProgress;
+    else if (argc == 3 && std::strcmp(argv[1], "--help") == 0)
+        scene = TScene::Help;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --response ROW KIT | --fit ROW KIT] "
-                     "OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help | --response ROW KIT | "
+                     "--fit ROW KIT] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -302,6 +328,9 @@ int main(int argc, char** argv)
                 break;
             case TScene::SendInProgress:
                 ShootSendInProgress(mainForm, output, status);
+                break;
+            case TScene::Help:
+                ShootHelp(mainForm, output, status);
                 break;
             }
             application.quit();
