@@ -58,9 +58,7 @@ int RunFit(const TCliCommand& self, const std::vector<std::string>& arguments)
         if (!required->IsSet())
             commandLine.FailUsage(required->Name() + " is required.");
     const TKitFormat outFormat = RequireFormat(commandLine, outputOption.Value());
-    std::int32_t number = 0;
-    if (!TryParseInt(standardOption.Value(), number))
-        commandLine.FailUsage("--standard needs a whole number, not '" + standardOption.Value() + "'.");
+    const int number = commandLine.RequireNumber(standardOption);
     std::vector<TFitParameter> free;
     if (freeOption.IsSet())
         free = ParseFreeList(commandLine, freeOption.Value());

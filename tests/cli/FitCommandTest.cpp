@@ -87,7 +87,7 @@ TEST_F(FitCommand, FailuresWriteNothing)
         {{"fit", in, "--standard", "0", "--measured", open, "-o", out}, 2,
          "--standard must lie from 1 to "},
         {{"fit", in, "--standard", "one", "--measured", open, "-o", out}, 2,
-         "--standard needs a whole number, not 'one'."},
+         "--standard takes a whole number, not \"one\"."},
         {{"fit", in, "--standard", "1", "--measured", open, "--free", "c0,foo", "-o", out}, 2,
          "Unknown value 'foo' in --free; choose from c0,c1,c2,c3,delay,loss,z0,termz."},
         {{"fit", in, "--standard", "1", "-o", out}, 2, "--measured is required."},
