@@ -66,8 +66,9 @@ int RunFit(const TCliCommand& self, const std::vector<std::string>& arguments)
 
     auto kit = ReadKit(commandLine, commandLine.Arguments().at(0), model);
     if (number < 1 || number > kit->Vna().NumStandards)
-        commandLine.FailUsage("--standard must lie from 1 to " + std::to_string(kit->Vna().NumStandards) +
-                              " for the kit's model.");
+        commandLine.FailUsage("The standard number must lie between 1 and " +
+                              std::to_string(kit->Vna().NumStandards) + " for the model " +
+                              FromLatin1(kit->Vna().ModelName) + ".");
     TStandard& standard = kit->Standard(number);
     if (free.empty())
         free = DefaultFreeParameters(standard);

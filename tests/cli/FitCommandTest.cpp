@@ -85,7 +85,7 @@ TEST_F(FitCommand, FailuresWriteNothing)
         {{"fit", in, "--standard", "1", "--measured", folder.File("none.s1p"), "-o", out}, 1,
          "Unable to open file: " + folder.File("none.s1p") + "\nReason unknown.\n"},
         {{"fit", in, "--standard", "0", "--measured", open, "-o", out}, 2,
-         "--standard must lie from 1 to "},
+         "The standard number must lie between 1 and 8 for the model Agilent PNA.\n"},
         {{"fit", in, "--standard", "one", "--measured", open, "-o", out}, 2,
          "--standard takes a whole number, not \"one\"."},
         {{"fit", in, "--standard", "1", "--measured", open, "--free", "c0,foo", "-o", out}, 2,
