@@ -18,7 +18,7 @@ CTEST_FLAGS :=
 endif
 
 FUZZ_DIR := build-fuzz
-FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste
+FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste fuzz_touchstone
 FUZZ_SECONDS ?= 300
 
 .PHONY: deps configure build run test bench fuzz-build fuzz fuzz-ci clean
@@ -101,3 +101,5 @@ screenshots: deps build
 	@echo "docs/response-thru.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --compare docs/compare-window.png
 	@echo "docs/compare-window.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --fit 2 docs/examples/3.5mm-kit.tsy docs/fit-open.png
+	@echo "docs/fit-open.png"

@@ -3,8 +3,9 @@
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
 // analyzer; with --help the help window on the quick start tutorial; with --response ROW KIT
 // the kit file KIT in a maximized window, its standard ROW current and the response view
-// pointing at a frequency; with --compare the comparison of the active kit with a changed
-// copy of it. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// pointing at a frequency; with --fit ROW KIT the same with the Fit to Measurement dialog open
+// on a made-up measurement of standard ROW; with --compare the comparison of the active kit with a
+// changed copy of it. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -26,11 +27,14 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
+#include "response/ResponseSweep.h"
+#include "response/StandardTouchstone.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/HelpHook.h"
 #include "ui/components/UserLocale.h"
@@ -39,6 +43,7 @@
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/StandardCells.h"
 #include "ui/editor/StandardsPage.h"
+#include "ui/fit/FitDialog.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/FileDialogs.h"
@@ -104,7 +109,7 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response, Compare };
+enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response, Compare, Fit };
 
 // The grid's height in the response pictures: the heading and seven rows.
 constexpr int ResponseGridHeight = 36 + 7 * 24 + 4;
@@ -250,6 +255,40 @@ void ShootComparison(TMainForm& mainForm, const QString& other, const char* file
     mainForm.Actions().FileCompare->trigger();
 }
 
+// A measurement of standard row of the kit for the fit picture: its modelled response with
+// 10 % more C0 (a home-made open) and a little noise, written into folder.
+QString WriteMeasurement(const TCalKit& kit, int row, const QString& folder)
+{
+    auto copy = TCalKit::CreateCopy(kit);
+    TStandard& standard = copy->Standard(row);
+    standard.SetC0(standard.C0() * 1.1);
+    TTouchstoneData data = StandardTouchstone(*copy, row, SweepFrequencies(DefaultSweep(*copy, row)));
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0, 2e-3);
+    for (TSParameters& s : data.Points)
+        s.S11 += TComplex{noise(random), noise(random)};
+    const QString fileName = folder + QStringLiteral("/measured open.s1p");
+    WriteTouchstone(ToCorePath(fileName), data);
+    return fileName;
+}
+
+// The response of standard row with the fit dialog beside it, the measurement loaded.
+std::unique_ptr<TFitDialog> ShowFit(TMainForm& mainForm, int row, const QString& folder)
+{
+    TCalKitEditForm* editor = mainForm.ActiveEditor();
+    if (!editor)
+        return nullptr;
+    ShowResponse(mainForm, row);
+    auto dialog = std::make_unique<TFitDialog>(*editor, row, &mainForm);
+    dialog->LoadFile(WriteMeasurement(editor->Kit(), row, folder));
+    dialog->resize(560, 300);
+    dialog->show();
+    const QRect frame = mainForm.frameGeometry();
+    dialog->move(frame.right() - dialog->frameGeometry().width() - 16, frame.top() + 90);
+    QApplication::processEvents();
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -257,8 +296,8 @@ int main(int argc, char** argv)
     TScene scene = TScene::Kits;
     int responseRow = 0;
     QString responseKit;
-    if (argc == 5 && std::strcmp(argv[1], "--response") == 0) {
-        scene = TScene::Response;
+    if (argc == 5 && (std::strcmp(argv[1], "--response") == 0 || std::strcmp(argv[1], "--fit") == 0)) {
+        scene = std::strcmp(argv[1], "--fit") == 0 ? TScene::Fit : TScene::Response;
         responseRow = std::atoi(argv[2]);
         responseKit = QString::fromLocal8Bit(argv[3]);
     } else if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
@@ -271,7 +310,7 @@ int main(int argc, char** argv)
         scene = TScene::Compare;
     else if (argc != 2) {
         std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help | --compare | "
-                             "--response ROW KIT] OUTPUT.png\n");
+                             "--response ROW KIT | --fit ROW KIT] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -303,7 +342,8 @@ int main(int argc, char** argv)
 
     int status = 1;
     {
-        TMainForm mainForm(scene == TScene::Response ? QStringList{responseKit} : QStringList{second, first});
+        const bool oneKit = scene == TScene::Response || scene == TScene::Fit;
+        TMainForm mainForm(oneKit ? QStringList{responseKit} : QStringList{second, first});
         mainForm.resize(1200, 720);
         mainForm.move(0, 0);
         mainForm.show();
@@ -317,12 +357,16 @@ int main(int argc, char** argv)
             mainForm.KitWindows().Activate(*editor);
         if (scene == TScene::Response)
             ShowResponse(mainForm, responseRow);
+        std::unique_ptr<TFitDialog> fitDialog;
+        if (scene == TScene::Fit)
+            fitDialog = ShowFit(mainForm, responseRow, work.path());
         mainForm.UpdateStatusText(QString());
 
         QTimer::singleShot(800, &application, [&] {
             switch (scene) {
             case TScene::Kits:
             case TScene::Response:
+            case TScene::Fit:
                 status = SaveScreen(mainForm, mainForm.frameGeometry(), output) ? 0 : 1;
                 break;
             case TScene::GpibSettings:

@@ -12,6 +12,7 @@ const TCliCommand* const CommandTable[] = {
     &SendCommand,
     &ReadCommand,
     &ResponseCommand,
+    &FitCommand,
 };
 
 } // namespace

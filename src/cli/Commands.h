@@ -47,6 +47,7 @@ extern const TCliCommand IdentifyCommand;
 extern const TCliCommand SendCommand;
 extern const TCliCommand ReadCommand;
 extern const TCliCommand ResponseCommand;
+extern const TCliCommand FitCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 

@@ -61,6 +61,7 @@ public:
     QAction* EditCopy;
     QAction* EditPaste;
     QAction* EditClearRow;
+    QAction* EditFitToMeasurement;
     QAction* GpibSetting;
     QAction* GpibCheck;
     QAction* GpibSendKit;
