@@ -111,7 +111,7 @@ TMainActions::TMainActions(QWidget& owner) : QObject(&owner)
         &WindowTileVertical, &WindowCloseAll, &HelpContents,  &HelpWhatsThis,       &HelpOnHelp,
         &HelpTutorial,  &HelpHomePage,   &HelpAbout,          &FileCompare,
     };
-    static_assert(sizeof fields / sizeof fields[0] == 39);
+    static_assert(sizeof fields / sizeof fields[0] == 40);
     const QList<TActionDefinition>& definitions = Definitions();
     for (qsizetype i = 0; i < definitions.size(); ++i) {
         QAction* action = Make(owner, definitions[i]);
