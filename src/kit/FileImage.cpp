@@ -1,5 +1,6 @@
 #include "kit/FileImage.h"
 
+#include "kit/FileSystem.h"
 #include "kit/Utility.h"
 
 #include <cerrno>
@@ -10,7 +11,6 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <share.h>
 #else
 #include <unistd.h>
 #endif
@@ -64,15 +64,6 @@ private:
     std::FILE* file_;
 };
 
-std::FILE* OpenForReading(const std::string& fileName)
-{
-#ifdef _WIN32
-    return _fsopen(fileName.c_str(), "rb", _SH_DENYRW);
-#else
-    return std::fopen(fileName.c_str(), "rb");
-#endif
-}
-
 // Forces the written bytes to the disk, so that a rename never publishes an empty file.
 bool SyncToDisk(std::FILE* file)
 {
@@ -86,7 +77,7 @@ bool SyncToDisk(std::FILE* file)
 // The file that a save replaces: the target of a symbolic link, else the name itself.
 fs::path SaveTarget(const std::string& fileName)
 {
-    const fs::path path(fileName);
+    const fs::path path = PathFromUtf8(fileName);
     std::error_code ec;
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
         fs::path resolved = fs::canonical(path, ec);
@@ -97,16 +88,16 @@ fs::path SaveTarget(const std::string& fileName)
 }
 
 // A new, empty temporary file beside target, created exclusively; its stream and name.
-std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary)
+std::FILE* CreateTemporaryBeside(const fs::path& target, std::string& temporary)
 {
     std::random_device random;
-    const std::string stem = "." + target.filename().string() + ".";
+    const fs::path stem = target.parent_path() / PathFromUtf8("." + Utf8FromPath(target.filename()) + ".");
     for (int attempt = 0; attempt < 100; ++attempt) {
         char token[16];
         std::snprintf(token, sizeof token, "%08x", static_cast<unsigned>(random()));
-        temporary = target.parent_path() / (stem + token + ".tmp");
+        temporary = Utf8FromPath(stem) + token + ".tmp";
         errno = 0;
-        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx"))
+        if (std::FILE* file = CreateNewFile(temporary))
             return file;
         if (errno != EEXIST)
             return nullptr;
@@ -124,7 +115,7 @@ bool WriteAll(std::FILE* file, TConstByteSpan image)
 
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size)
 {
-    TStream stream(OpenForReading(fileName));
+    TStream stream(OpenFileForReading(fileName));
     if (stream.Get() == nullptr)
         throw ECannotOpenFile(CannotOpenMessage(fileName));
     std::vector<std::uint8_t> image(size);
@@ -133,46 +124,29 @@ std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t
     return image;
 }
 
-bool IsReadOnlyFile(const std::string& fileName)
-{
-    std::error_code ec;
-    const fs::file_status status = fs::status(fs::path(fileName), ec);
-    if (ec || !fs::exists(status) || fs::is_directory(status))
-        return false;
-#ifdef _WIN32
-    // The read-only attribute shows as missing write permission.
-    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-#else
-    if (geteuid() == 0)
-        return (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
-                                        fs::perms::others_write)) == fs::perms::none;
-    return access(fileName.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-#endif
-}
-
 void SaveFileImage(const std::string& fileName, TConstByteSpan image)
 {
     const fs::path target = SaveTarget(fileName);
-    if (IsReadOnlyFile(target.string()))
+    const std::string targetName = Utf8FromPath(target);
+    if (IsReadOnlyFile(targetName))
         throw EFileReadOnly(ReadOnlyMessage(fileName));
 
-    fs::path temporary;
+    std::string temporary;
     TStream stream(CreateTemporaryBeside(target, temporary));
     if (stream.Get() == nullptr)
         throw ECannotSaveFile(CannotSaveMessage(fileName));
 
-    std::error_code ec;
     const bool written = WriteAll(stream.Get(), image);
     if (!stream.Close() || !written) {
-        fs::remove(temporary, ec);
+        RemoveFile(temporary);
         throw ECannotSaveFile(CannotSaveMessage(fileName));
     }
+    std::error_code ec;
     const fs::file_status existing = fs::status(target, ec);
     if (!ec && fs::is_regular_file(existing))
-        fs::permissions(temporary, existing.permissions(), ec);
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
+        fs::permissions(PathFromUtf8(temporary), existing.permissions(), ec);
+    if (!MoveFileOver(temporary, targetName)) {
+        RemoveFile(temporary);
         throw ECannotSaveFile(CannotSaveMessage(fileName));
     }
 }
