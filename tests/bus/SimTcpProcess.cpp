@@ -5,17 +5,28 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <sstream>
 #include <spawn.h>
-#include <stdexcept>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
+#endif
 
 namespace {
 
@@ -24,19 +35,32 @@ using Clock = std::chrono::steady_clock;
 // Far beyond any test, short enough that a simulator left behind goes soon.
 const char* const IdleLimitSeconds = "30";
 
-// The first line the simulator prints: its port. Raises when none comes within 5 s.
-int ReadPort(int output)
+std::vector<std::string> Arguments(const std::string& transcript, const std::vector<std::string>& options)
+{
+    std::vector<std::string> arguments{TESSALY_SIM_TCP_PROGRAM, "--port", "0", "--idle-limit", IdleLimitSeconds,
+                                       "--log", transcript};
+#ifdef _WIN32
+    arguments.push_back("--until-input-ends");
+#endif
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return arguments;
+}
+
+// Reads the first line the simulator prints, its port, with readSome(buffer, size, msLeft)
+// giving the bytes that came (0: none in time, -1: the output ended). Raises when no port
+// comes within 5 s.
+template <typename ReadSome>
+int ReadPort(ReadSome&& readSome)
 {
     const auto deadline = Clock::now() + std::chrono::seconds(5);
     std::string text;
     while (text.find('\n') == std::string::npos) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd entry{output, POLLIN, 0};
-        if (left <= 0 || poll(&entry, 1, static_cast<int>(left)) <= 0)
-            throw std::runtime_error("tessaly-sim-tcp printed no port");
         char buffer[64];
-        const ssize_t count = read(output, buffer, sizeof buffer);
-        if (count <= 0)
+        const long count = left > 0 ? readSome(buffer, sizeof buffer, static_cast<int>(left)) : 0;
+        if (count == 0)
+            throw std::runtime_error("tessaly-sim-tcp printed no port");
+        if (count < 0)
             throw std::runtime_error("tessaly-sim-tcp ended before printing its port");
         text.append(buffer, static_cast<std::size_t>(count));
     }
@@ -45,11 +69,132 @@ int ReadPort(int output)
 
 } // namespace
 
-SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options)
+#ifdef _WIN32
+
+struct SimTcpProcess::TChild {
+    PROCESS_INFORMATION process{};
+    HANDLE input = nullptr;  // the simulator's standard input; closing it ends the simulator
+    HANDLE output = nullptr; // its standard output
+
+    ~TChild()
+    {
+        for (HANDLE handle : {input, output, process.hProcess, process.hThread})
+            if (handle != nullptr)
+                CloseHandle(handle);
+    }
+};
+
+namespace {
+
+// One argument of a command line as the C runtime splits it again.
+std::wstring Quoted(const std::string& argument)
 {
-    std::vector<std::string> arguments{TESSALY_SIM_TCP_PROGRAM, "--port", "0", "--idle-limit", IdleLimitSeconds,
-                                       "--log", transcript_.Path().string()};
-    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+// A pipe whose end for the child (reading when childReads) is inherited and whose other end
+// is not.
+void MakePipe(HANDLE& read, HANDLE& write, bool childReads)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    if (!CreatePipe(&read, &write, &inherit, 0))
+        throw std::runtime_error("no pipe");
+    SetHandleInformation(childReads ? write : read, HANDLE_FLAG_INHERIT, 0);
+}
+
+} // namespace
+
+SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(std::make_unique<TChild>())
+{
+    std::wstring commandLine;
+    for (const std::string& argument : Arguments(transcript_.Path().string(), options))
+        commandLine += (commandLine.empty() ? L"" : L" ") + Quoted(argument);
+
+    HANDLE childInput = nullptr;
+    HANDLE childOutput = nullptr;
+    MakePipe(childInput, child_->input, true);
+    MakePipe(child_->output, childOutput, false);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childInput;
+    startup.hStdOutput = childOutput;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &child_->process);
+    CloseHandle(childInput);
+    CloseHandle(childOutput);
+    if (!started) {
+        child_.reset();
+        throw std::runtime_error("tessaly-sim-tcp could not be started");
+    }
+    try {
+        port_ = ReadPort([this](char* buffer, DWORD size, int msLeft) -> long {
+            const auto deadline = Clock::now() + std::chrono::milliseconds(msLeft);
+            DWORD available = 0;
+            while (PeekNamedPipe(child_->output, nullptr, 0, nullptr, &available, nullptr) && available == 0) {
+                if (Clock::now() >= deadline)
+                    return 0;
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            DWORD count = 0;
+            if (available == 0 || !ReadFile(child_->output, buffer, size < available ? size : available, &count, nullptr))
+                return -1;
+            return static_cast<long>(count);
+        });
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+SimTcpProcess::~SimTcpProcess() { Stop(); }
+
+int SimTcpProcess::Stop()
+{
+    if (!child_)
+        return -1;
+    CloseHandle(child_->input);
+    child_->input = nullptr;
+    DWORD status = 0;
+    const bool ended = WaitForSingleObject(child_->process.hProcess, 5000) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(child_->process.hProcess, &status);
+    if (!ended) {
+        TerminateProcess(child_->process.hProcess, 1);
+        WaitForSingleObject(child_->process.hProcess, INFINITE);
+    }
+    child_.reset();
+    return ended ? static_cast<int>(status) : -1;
+}
+
+#else
+
+struct SimTcpProcess::TChild {
+    pid_t pid = -1;
+    int output = -1; // the simulator's standard output
+
+    ~TChild()
+    {
+        if (output != -1)
+            close(output);
+    }
+};
+
+SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(std::make_unique<TChild>())
+{
+    std::vector<std::string> arguments = Arguments(transcript_.Path().string(), options);
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -63,49 +208,51 @@ SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
-    const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child_->pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
-    output_ = pipeEnds[0];
+    child_->output = pipeEnds[0];
     if (spawned != 0) {
-        pid_ = -1;
-        close(output_);
+        child_.reset();
         throw std::runtime_error("tessaly-sim-tcp could not be started");
     }
     try {
-        port_ = ReadPort(output_);
+        port_ = ReadPort([this](char* buffer, std::size_t size, int msLeft) -> long {
+            pollfd entry{child_->output, POLLIN, 0};
+            if (poll(&entry, 1, msLeft) <= 0)
+                return 0;
+            const ssize_t count = read(child_->output, buffer, size);
+            return count > 0 ? static_cast<long>(count) : -1;
+        });
     } catch (...) {
         Stop();
-        close(output_);
         throw;
     }
 }
 
-SimTcpProcess::~SimTcpProcess()
-{
-    Stop();
-    close(output_);
-}
+SimTcpProcess::~SimTcpProcess() { Stop(); }
 
 int SimTcpProcess::Stop()
 {
-    if (pid_ == -1)
+    if (!child_)
         return -1;
-    kill(pid_, SIGTERM);
+    const pid_t pid = child_->pid;
+    child_.reset();
+    kill(pid, SIGTERM);
     const auto deadline = Clock::now() + std::chrono::seconds(5);
     int status = 0;
     pid_t ended = 0;
-    while ((ended = waitpid(pid_, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (ended == 0) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
         return -1;
     }
-    pid_ = -1;
     return ended == -1 || !WIFEXITED(status) ? -1 : WEXITSTATUS(status);
 }
+
+#endif
 
 std::vector<std::string> SimTcpProcess::Transcript() const
 {

@@ -1,12 +1,13 @@
 // The TCP simulator, tessaly-sim-tcp, run for one test on a loopback port it picks itself.
 // It is given an idle limit, so that it ends by itself whatever happens to the test, and a
-// transcript file; the end of the test stops it with SIGTERM.
+// transcript file; the end of the test stops it with SIGTERM, or on Windows by closing its
+// standard input.
 #pragma once
 
 #include "BusTestSupport.h"
 
+#include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 class SimTcpProcess {
@@ -19,7 +20,7 @@ public:
 
     int Port() const { return port_; }
 
-    // Sends SIGTERM and waits for the end: the exit status, or -1 when the simulator did not
+    // Asks the simulator to end and waits: the exit status, or -1 when the simulator did not
     // end by itself within 5 s (it is killed then).
     int Stop();
 
@@ -30,9 +31,9 @@ public:
     std::vector<std::string> Traffic() const;
 
 private:
+    struct TChild; // the running process and the pipes to it, as the system has them
     TemporaryFile transcript_{".transcript"};
-    pid_t pid_ = -1;
-    int output_ = -1;
+    std::unique_ptr<TChild> child_;
     int port_ = 0;
 };
 
