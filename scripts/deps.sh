@@ -21,7 +21,7 @@ case "${1:-native}" in
     # holds the sources that the cross-build compiles for the target.
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest) ;;
   package)
-    packages=(dpkg-dev file lintian zip) ;;
+    packages=(dpkg-dev file zip x11-utils) ;;
   *)
     echo "deps: unknown set '$1' (native, windows, package)" >&2
     exit 2 ;;
