@@ -80,7 +80,7 @@ clean:
 
 # Windows: mingw-w64 builds, wine runs. The wine prefix lives in the build folder; one wine
 # server stays up for the whole test run instead of starting for every test.
-WINDOWS_DIR := build-windows
+WINDOWS_DIR ?= build-windows
 WINE_ENV := WINEDEBUG=-all WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine DISPLAY= WAYLAND_DISPLAY=
 test-windows:
 	@bash scripts/deps.sh windows

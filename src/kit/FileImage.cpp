@@ -9,12 +9,6 @@
 #include <random>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace fs = std::filesystem;
 
 std::string CannotOpenMessage(const std::string& fileName)
@@ -64,16 +58,6 @@ private:
     std::FILE* file_;
 };
 
-// Forces the written bytes to the disk, so that a rename never publishes an empty file.
-bool SyncToDisk(std::FILE* file)
-{
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
 // The file that a save replaces: the target of a symbolic link, else the name itself.
 fs::path SaveTarget(const std::string& fileName)
 {
@@ -108,7 +92,7 @@ std::FILE* CreateTemporaryBeside(const fs::path& target, std::string& temporary)
 bool WriteAll(std::FILE* file, TConstByteSpan image)
 {
     return std::fwrite(image.data(), 1, image.size(), file) == image.size() && std::fflush(file) == 0 &&
-           SyncToDisk(file);
+           SyncToDisk(file); // so that the replace never publishes an empty file
 }
 
 } // namespace

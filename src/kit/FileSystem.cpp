@@ -80,6 +80,11 @@ std::FILE* CreateNewFile(const std::string& fileName)
     return file;
 }
 
+bool SyncToDisk(std::FILE* file)
+{
+    return _commit(_fileno(file)) == 0;
+}
+
 bool MoveFileOver(const std::string& from, const std::string& to)
 {
     const std::wstring wideFrom = WideName(from);
@@ -120,6 +125,11 @@ std::FILE* CreateNewFile(const std::string& fileName)
     if (file == nullptr)
         close(descriptor);
     return file;
+}
+
+bool SyncToDisk(std::FILE* file)
+{
+    return fsync(fileno(file)) == 0;
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to)

@@ -20,6 +20,9 @@ std::FILE* OpenFileForReading(const std::string& fileName);
 // (errno EEXIST then), so that an existing file is never opened, emptied or overwritten.
 std::FILE* CreateNewFile(const std::string& fileName);
 
+// Forces the bytes written to the file (and flushed from its stream) to the disk.
+bool SyncToDisk(std::FILE* file);
+
 // Puts the file "from" in the place of "to", replacing an existing "to" in one step.
 bool MoveFileOver(const std::string& from, const std::string& to);
 
