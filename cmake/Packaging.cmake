@@ -28,15 +28,15 @@ else()
   set(TESSALY_PACKAGE_MAINTAINER "Brightmoor <tessaly@brightmoor.example>"
       CACHE STRING "Maintainer field of the Debian package")
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSALY_PACKAGE_MAINTAINER})
-  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Tessaly creates, edits, stores and transfers the calibration-kit definitions of
- HP/Agilent vector network analyzers (8753/8752/8720/8719/8722, 8510 and PNA)
- over GPIB (NI-488.2 or SICL library), LAN or a Prologix controller, and reads
- and writes the analyzers' own disk files.
- .
- The package holds the desktop program tessaly and the command-line tool
- tessaly-kit; substitute GPIB libraries with a simulated analyzer are in
- /usr/${TESSALY_PRIVATE_LIBDIR}.")
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+      "Tessaly creates, edits, stores and transfers the calibration-kit definitions
+of HP/Agilent vector network analyzers (8753/8752/8720/8719/8722, 8510 and
+PNA) over GPIB (NI-488.2 or SICL library), LAN or a Prologix controller, and
+reads and writes the analyzers' own disk files.
+
+The package holds the desktop program tessaly and the command-line tool
+tessaly-kit; substitute GPIB libraries with a simulated analyzer are in
+/usr/${TESSALY_PRIVATE_LIBDIR}.")
 endif()
 
 include(CPack)
