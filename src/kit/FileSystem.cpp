@@ -3,13 +3,8 @@
 #include <cerrno>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "kit/WindowsApi.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>

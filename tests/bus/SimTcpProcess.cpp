@@ -2,21 +2,13 @@
 
 #include "SimBus.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "kit/WindowsApi.h"
 #else
 #include <csignal>
 #include <fcntl.h>
@@ -35,6 +27,9 @@ using Clock = std::chrono::steady_clock;
 // Far beyond any test, short enough that a simulator left behind goes soon.
 const char* const IdleLimitSeconds = "30";
 
+// How long a simulator asked to end may take.
+constexpr std::chrono::seconds StopLimit{5};
+
 std::vector<std::string> Arguments(const std::string& transcript, const std::vector<std::string>& options)
 {
     std::vector<std::string> arguments{TESSALY_SIM_TCP_PROGRAM, "--port", "0", "--idle-limit", IdleLimitSeconds,
@@ -46,37 +41,19 @@ std::vector<std::string> Arguments(const std::string& transcript, const std::vec
     return arguments;
 }
 
-// Reads the first line the simulator prints, its port, with readSome(buffer, size, msLeft)
-// giving the bytes that came (0: none in time, -1: the output ended). Raises when no port
-// comes within 5 s.
-template <typename ReadSome>
-int ReadPort(ReadSome&& readSome)
-{
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    std::string text;
-    while (text.find('\n') == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        char buffer[64];
-        const long count = left > 0 ? readSome(buffer, sizeof buffer, static_cast<int>(left)) : 0;
-        if (count == 0)
-            throw std::runtime_error("tessaly-sim-tcp printed no port");
-        if (count < 0)
-            throw std::runtime_error("tessaly-sim-tcp ended before printing its port");
-        text.append(buffer, static_cast<std::size_t>(count));
-    }
-    return std::stoi(text);
-}
-
 } // namespace
 
+// Each system's part: start the simulator with its standard output on a pipe; read what that
+// pipe holds (0: nothing within msLeft, -1: the output ended); ask the simulator to end and
+// wait for it (its exit status, or -1 when it had to be killed).
 #ifdef _WIN32
 
-struct SimTcpProcess::TChild {
+struct TSimTcpChild {
     PROCESS_INFORMATION process{};
     HANDLE input = nullptr;  // the simulator's standard input; closing it ends the simulator
     HANDLE output = nullptr; // its standard output
 
-    ~TChild()
+    ~TSimTcpChild()
     {
         for (HANDLE handle : {input, output, process.hProcess, process.hThread})
             if (handle != nullptr)
@@ -114,18 +91,17 @@ void MakePipe(HANDLE& read, HANDLE& write, bool childReads)
     SetHandleInformation(childReads ? write : read, HANDLE_FLAG_INHERIT, 0);
 }
 
-} // namespace
-
-SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(std::make_unique<TChild>())
+std::unique_ptr<TSimTcpChild> StartChild(const std::vector<std::string>& arguments)
 {
     std::wstring commandLine;
-    for (const std::string& argument : Arguments(transcript_.Path().string(), options))
+    for (const std::string& argument : arguments)
         commandLine += (commandLine.empty() ? L"" : L" ") + Quoted(argument);
 
+    auto child = std::make_unique<TSimTcpChild>();
     HANDLE childInput = nullptr;
     HANDLE childOutput = nullptr;
-    MakePipe(childInput, child_->input, true);
-    MakePipe(child_->output, childOutput, false);
+    MakePipe(childInput, child->input, true);
+    MakePipe(child->output, childOutput, false);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -133,68 +109,63 @@ SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(s
     startup.hStdOutput = childOutput;
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &child_->process);
+                                        &startup, &child->process);
     CloseHandle(childInput);
     CloseHandle(childOutput);
-    if (!started) {
-        child_.reset();
+    if (!started)
         throw std::runtime_error("tessaly-sim-tcp could not be started");
-    }
-    try {
-        port_ = ReadPort([this](char* buffer, DWORD size, int msLeft) -> long {
-            const auto deadline = Clock::now() + std::chrono::milliseconds(msLeft);
-            DWORD available = 0;
-            while (PeekNamedPipe(child_->output, nullptr, 0, nullptr, &available, nullptr) && available == 0) {
-                if (Clock::now() >= deadline)
-                    return 0;
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-            DWORD count = 0;
-            if (available == 0 || !ReadFile(child_->output, buffer, size < available ? size : available, &count, nullptr))
-                return -1;
-            return static_cast<long>(count);
-        });
-    } catch (...) {
-        Stop();
-        throw;
-    }
+    return child;
 }
 
-SimTcpProcess::~SimTcpProcess() { Stop(); }
-
-int SimTcpProcess::Stop()
+long ReadSome(TSimTcpChild& child, char* buffer, std::size_t size, int msLeft)
 {
-    if (!child_)
-        return -1;
-    CloseHandle(child_->input);
-    child_->input = nullptr;
-    DWORD status = 0;
-    const bool ended = WaitForSingleObject(child_->process.hProcess, 5000) == WAIT_OBJECT_0 &&
-                       GetExitCodeProcess(child_->process.hProcess, &status);
-    if (!ended) {
-        TerminateProcess(child_->process.hProcess, 1);
-        WaitForSingleObject(child_->process.hProcess, INFINITE);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(msLeft);
+    DWORD available = 0;
+    while (PeekNamedPipe(child.output, nullptr, 0, nullptr, &available, nullptr) && available == 0) {
+        if (Clock::now() >= deadline)
+            return 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    child_.reset();
-    return ended ? static_cast<int>(status) : -1;
+    DWORD count = 0;
+    const DWORD wanted = static_cast<DWORD>(size < available ? size : available);
+    if (available == 0 || !ReadFile(child.output, buffer, wanted, &count, nullptr))
+        return -1;
+    return static_cast<long>(count);
 }
+
+int EndChild(TSimTcpChild& child)
+{
+    CloseHandle(child.input);
+    child.input = nullptr;
+    const DWORD limit = static_cast<DWORD>(std::chrono::milliseconds(StopLimit).count());
+    DWORD status = 0;
+    if (WaitForSingleObject(child.process.hProcess, limit) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(child.process.hProcess, &status))
+        return static_cast<int>(status);
+    TerminateProcess(child.process.hProcess, 1);
+    WaitForSingleObject(child.process.hProcess, INFINITE);
+    return -1;
+}
+
+} // namespace
 
 #else
 
-struct SimTcpProcess::TChild {
+struct TSimTcpChild {
     pid_t pid = -1;
     int output = -1; // the simulator's standard output
 
-    ~TChild()
+    ~TSimTcpChild()
     {
         if (output != -1)
             close(output);
     }
 };
 
-SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(std::make_unique<TChild>())
+namespace {
+
+std::unique_ptr<TSimTcpChild> StartChild(std::vector<std::string> arguments)
 {
-    std::vector<std::string> arguments = Arguments(transcript_.Path().string(), options);
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -204,26 +175,76 @@ SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options) : child_(s
     if (pipe(pipeEnds) != 0)
         throw std::runtime_error("no pipe");
     fcntl(pipeEnds[0], F_SETFD, FD_CLOEXEC);
+    auto child = std::make_unique<TSimTcpChild>();
+    child->output = pipeEnds[0];
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
-    const int spawned = posix_spawn(&child_->pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child->pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
-    child_->output = pipeEnds[0];
-    if (spawned != 0) {
-        child_.reset();
+    if (spawned != 0)
         throw std::runtime_error("tessaly-sim-tcp could not be started");
+    return child;
+}
+
+long ReadSome(TSimTcpChild& child, char* buffer, std::size_t size, int msLeft)
+{
+    pollfd entry{child.output, POLLIN, 0};
+    if (poll(&entry, 1, msLeft) <= 0)
+        return 0;
+    const ssize_t count = read(child.output, buffer, size);
+    return count > 0 ? static_cast<long>(count) : -1;
+}
+
+int EndChild(TSimTcpChild& child)
+{
+    kill(child.pid, SIGTERM);
+    const auto deadline = Clock::now() + StopLimit;
+    int status = 0;
+    pid_t ended = 0;
+    while ((ended = waitpid(child.pid, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (ended == 0) {
+        kill(child.pid, SIGKILL);
+        waitpid(child.pid, &status, 0);
+        return -1;
     }
+    return ended == -1 || !WIFEXITED(status) ? -1 : WEXITSTATUS(status);
+}
+
+} // namespace
+
+#endif
+
+namespace {
+
+// The first line the simulator prints: its port. Raises when none comes within 5 s.
+int ReadPort(TSimTcpChild& child)
+{
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    std::string text;
+    while (text.find('\n') == std::string::npos) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        char buffer[64];
+        const long count = left > 0 ? ReadSome(child, buffer, sizeof buffer, static_cast<int>(left)) : 0;
+        if (count == 0)
+            throw std::runtime_error("tessaly-sim-tcp printed no port");
+        if (count < 0)
+            throw std::runtime_error("tessaly-sim-tcp ended before printing its port");
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+    return std::stoi(text);
+}
+
+} // namespace
+
+SimTcpProcess::SimTcpProcess(const std::vector<std::string>& options)
+    : child_(StartChild(Arguments(transcript_.Path().string(), options)))
+{
     try {
-        port_ = ReadPort([this](char* buffer, std::size_t size, int msLeft) -> long {
-            pollfd entry{child_->output, POLLIN, 0};
-            if (poll(&entry, 1, msLeft) <= 0)
-                return 0;
-            const ssize_t count = read(child_->output, buffer, size);
-            return count > 0 ? static_cast<long>(count) : -1;
-        });
+        port_ = ReadPort(*child_);
     } catch (...) {
         Stop();
         throw;
@@ -236,23 +257,10 @@ int SimTcpProcess::Stop()
 {
     if (!child_)
         return -1;
-    const pid_t pid = child_->pid;
+    const int status = EndChild(*child_);
     child_.reset();
-    kill(pid, SIGTERM);
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    int status = 0;
-    pid_t ended = 0;
-    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (ended == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-    }
-    return ended == -1 || !WIFEXITED(status) ? -1 : WEXITSTATUS(status);
+    return status;
 }
-
-#endif
 
 std::vector<std::string> SimTcpProcess::Transcript() const
 {

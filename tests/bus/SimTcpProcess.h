@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct TSimTcpChild; // the running process and the pipes to it, as the system has them
+
 class SimTcpProcess {
 public:
     // Starts the simulator with the options given, and waits (at most 5 s) for the port.
@@ -17,6 +19,7 @@ public:
     ~SimTcpProcess();
     SimTcpProcess(const SimTcpProcess&) = delete;
     SimTcpProcess& operator=(const SimTcpProcess&) = delete;
+    SimTcpProcess(SimTcpProcess&&) = delete;
 
     int Port() const { return port_; }
 
@@ -31,9 +34,8 @@ public:
     std::vector<std::string> Traffic() const;
 
 private:
-    struct TChild; // the running process and the pipes to it, as the system has them
     TemporaryFile transcript_{".transcript"};
-    std::unique_ptr<TChild> child_;
+    std::unique_ptr<TSimTcpChild> child_;
     int port_ = 0;
 };
 
