@@ -103,7 +103,8 @@ package: deps build
 
 # The documentation's pictures of the program, drawn on a virtual screen: the main window with
 # two kits open (docs/screenshot.png), the GPIB Settings dialog with the substitute libraries
-# bound (docs/gpib-settings-dialog.png) and a kit being sent (docs/gpib-send-in-progress.png).
+# bound (docs/gpib-settings-dialog.png), a kit being sent (docs/gpib-send-in-progress.png) and
+# the response view of an example kit's open, short and thru/line (docs/response-*.png).
 SCREEN := xvfb-run -a -s "-screen 0 1280x800x24 -noreset"
 SIM_LIBRARIES := TESSALY_GPIB32_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_ni.so \
   TESSALY_SICL_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_sicl.so
@@ -116,3 +117,11 @@ screenshots: deps build
 	@echo "docs/gpib-settings-dialog.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --send docs/gpib-send-in-progress.png
 	@echo "docs/gpib-send-in-progress.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --help docs/help-window.png
+	@echo "docs/help-window.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 2 docs/examples/3.5mm-kit.tsy docs/response-open.png
+	@echo "docs/response-open.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 1 docs/examples/3.5mm-kit.tsy docs/response-short.png
+	@echo "docs/response-short.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 6 docs/examples/wr90-kit.tsy docs/response-thru.png
+	@echo "docs/response-thru.png"

@@ -1,7 +1,9 @@
 // Makes the documentation's screenshots, grabbed from the screen into the PNG file named by the
 // last argument: the program's main window with two example kits open; with --gpib-settings
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
-// analyzer. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// analyzer; with --help the help window on the quick start tutorial; with --response ROW KIT
+// the kit file KIT in a maximized window, its standard ROW current and the response view
+// pointing at a frequency. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -9,28 +11,40 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLocale>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QSplitter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/HelpHook.h"
 #include "ui/components/UserLocale.h"
 #include "ui/dialogs/GpibDebugUnit.h"
 #include "ui/dialogs/UserMsg.h"
 #include "ui/editor/CalKitEdit.h"
+#include "ui/editor/StandardCells.h"
+#include "ui/editor/StandardsPage.h"
+#include "ui/grid/DataGrid.h"
 #include "ui/main/KitWindows.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
+#include "ui/response/ResponsePicture.h"
+#include "ui/response/ResponseView.h"
 
 namespace {
 
@@ -81,7 +95,12 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress };
+enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response };
+
+// The grid's height in the response pictures: the heading and seven rows.
+constexpr int ResponseGridHeight = 36 + 7 * 24 + 4;
+// Where the pointer rests on the phase plot, as a share of its width.
+constexpr double ResponsePointerShare = 0.4;
 
 // The part of the screen that rectangle covers.
 bool SaveScreen(const QWidget& on, const QRect& rectangle, const char* fileName)
@@ -110,9 +129,15 @@ void Repeat(QObject* owner, std::function<bool()> step)
 // The GPIB Settings dialog as the menu command shows it; the SICL card, board 7, is current.
 void ShootGpibSettings(TMainForm& mainForm, const char* fileName, int& status)
 {
-    Repeat(&mainForm, [&mainForm, fileName, &status] {
+    auto shown = std::make_shared<QElapsedTimer>();
+    Repeat(&mainForm, [&mainForm, fileName, &status, shown] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
+        if (!dialog || !dialog->isVisible() || !dialog->windowHandle() || !dialog->windowHandle()->isExposed())
+            return false;
+        // Grabbed once the window system has placed and drawn it.
+        if (!shown->isValid())
+            shown->start();
+        if (shown->elapsed() < 300)
             return false;
         status = SaveScreen(mainForm, dialog->frameGeometry(), fileName) ? 0 : 1;
         dialog->close();
@@ -145,17 +170,63 @@ void ShootSendInProgress(TMainForm& mainForm, const char* fileName, int& status)
     mainForm.Actions().GpibSendKit->trigger();
 }
 
+// The help window where it first opens, on the tutorial, once it has drawn its topic.
+void ShootHelp(const TMainForm& mainForm, const char* fileName, int& status)
+{
+    ShowHelpKeyword(QStringLiteral("tutorial1"));
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("HelpWindow"))
+            help = window;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    status = help && SaveScreen(mainForm, help->frameGeometry(), fileName) ? 0 : 1;
+}
+
+// The active kit's window fills the workspace; standard row is current, and the pointer
+// rests on the response view's phase plot so the read-out shows.
+void ShowResponse(TMainForm& mainForm, int row)
+{
+    TCalKitEditForm* editor = mainForm.ActiveEditor();
+    if (!editor)
+        return;
+    if (auto* window = qobject_cast<QMdiSubWindow*>(editor->parentWidget()))
+        window->showMaximized();
+    QApplication::processEvents();
+    TStandardsPage& page = editor->StandardsPage();
+    QSplitter& splitter = page.Splitter();
+    splitter.setSizes({ResponseGridHeight, splitter.height() - ResponseGridHeight});
+    page.Grid().SetCurrentCell(StdColumn::Type, row);
+    QApplication::processEvents();
+    TResponseView& view = page.ResponseView();
+    const TResponsePicture picture(view.Curves(), view.ExtraTraces(), view.font());
+    const QRectF phase = picture.Layout(view.rect()).Phase;
+    const QPointF at(phase.left() + phase.width() * ResponsePointerShare, phase.center().y());
+    QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &move);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     TScene scene = TScene::Kits;
-    if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
+    int responseRow = 0;
+    QString responseKit;
+    if (argc == 5 && std::strcmp(argv[1], "--response") == 0) {
+        scene = TScene::Response;
+        responseRow = std::atoi(argv[2]);
+        responseKit = QString::fromLocal8Bit(argv[3]);
+    } else if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
         scene = TScene::GpibSettings;
     else if (argc == 3 && std::strcmp(argv[1], "--send") == 0)
         scene = TScene::SendInProgress;
+    else if (argc == 3 && std::strcmp(argv[1], "--help") == 0)
+        scene = TScene::Help;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help | --response ROW KIT] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -185,7 +256,7 @@ int main(int argc, char** argv)
 
     int status = 1;
     {
-        TMainForm mainForm({second, first});
+        TMainForm mainForm(scene == TScene::Response ? QStringList{responseKit} : QStringList{second, first});
         mainForm.resize(1200, 720);
         mainForm.move(0, 0);
         mainForm.show();
@@ -197,11 +268,14 @@ int main(int argc, char** argv)
         mainForm.Workspace().TileHorizontally();
         if (TCalKitEditForm* editor = mainForm.ActiveEditor())
             mainForm.KitWindows().Activate(*editor);
+        if (scene == TScene::Response)
+            ShowResponse(mainForm, responseRow);
         mainForm.UpdateStatusText(QString());
 
         QTimer::singleShot(800, &application, [&] {
             switch (scene) {
             case TScene::Kits:
+            case TScene::Response:
                 status = SaveScreen(mainForm, mainForm.frameGeometry(), output) ? 0 : 1;
                 break;
             case TScene::GpibSettings:
@@ -209,6 +283,9 @@ int main(int argc, char** argv)
                 break;
             case TScene::SendInProgress:
                 ShootSendInProgress(mainForm, output, status);
+                break;
+            case TScene::Help:
+                ShootHelp(mainForm, output, status);
                 break;
             }
             application.quit();

@@ -9,47 +9,48 @@
 #include "bus/NetworkCard.h"
 #include "kit/Utility.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 // A whole number given with option; wrong usage when it is none.
-int RequireNumber(TCommandLine& commandLine, const QCommandLineOption& option)
+int RequireNumber(TCommandLine& commandLine, const TOption& option)
 {
-    const QString text = commandLine.Parser().value(option);
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        commandLine.FailUsage(
-            QStringLiteral("--%1 takes a whole number, not \"%2\".").arg(option.names().constFirst(), text));
+    const std::string text = option.Value();
+    std::int32_t value = 0;
+    if (!TryParseInt(text, value))
+        commandLine.FailUsage(option.Name() + " takes a whole number, not \"" + text + "\".");
     return value;
 }
 
-TGpibDriver RequireDriver(TCommandLine& commandLine, const QCommandLineOption& option)
+TGpibDriver RequireDriver(TCommandLine& commandLine, const TOption& option)
 {
-    const QString name = commandLine.Parser().value(option).toLower();
-    if (name == QLatin1String("ni"))
+    std::string name = option.Value();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (name == "ni")
         return gdNI;
-    if (name == QLatin1String("sicl"))
+    if (name == "sicl")
         return gdAT;
-    if (name == QLatin1String("none"))
+    if (name == "none")
         return gdNone;
-    if (name == QLatin1String("lan"))
+    if (name == "lan")
         return gdLan;
-    if (name == QLatin1String("prologix"))
+    if (name == "prologix")
         return gdPrologix;
-    commandLine.FailUsage(QStringLiteral("Unknown card \"%1\": give ni, sicl, none, lan or prologix.")
-                              .arg(commandLine.Parser().value(option)));
+    commandLine.FailUsage("Unknown card \"" + option.Value() + "\": give ni, sicl, none, lan or prologix.");
 }
 
 bool IsNetworkCard(TGpibDriver driver) { return driver == gdLan || driver == gdPrologix; }
 
 // The port given with --port; wrong usage outside 1..65535.
-int RequirePort(TCommandLine& commandLine, const QCommandLineOption& option)
+int RequirePort(TCommandLine& commandLine, const TOption& option)
 {
-    const QString text = commandLine.Parser().value(option);
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 65535)
-        commandLine.FailUsage(QStringLiteral("--port takes a number from 1 to 65535, not \"%1\".").arg(text));
+    const std::string text = option.Value();
+    std::int32_t value = 0;
+    if (!TryParseInt(text, value) || value < 1 || value > 65535)
+        commandLine.FailUsage("--port takes a number from 1 to 65535, not \"" + text + "\".");
     return value;
 }
 
@@ -63,50 +64,37 @@ std::string UnboundLibraryMessage(TGpibDriver driver)
 } // namespace
 
 TCardOptions::TCardOptions(TCommandLine& commandLine)
-    : Card(QStringLiteral("card"),
-           QStringLiteral("the card: ni (NI-488.2), sicl (SICL), none (no bus: every read answers 0), lan (the "
-                          "analyzer's LAN port, raw SCPI socket) or prologix (a Prologix-kind GPIB-Ethernet "
-                          "controller); default the first GPIB card whose library is found"),
-           QStringLiteral("ni|sicl|none|lan|prologix")),
-      Board(QStringLiteral("board"), QStringLiteral("the board number (NI) or interface logical unit (SICL)"),
-            QStringLiteral("N")),
-      Address(QStringLiteral("address"), QStringLiteral("the analyzer's primary GPIB address, 0 to 30"),
-              QStringLiteral("N")),
-      Host(QStringLiteral("host"),
-           QStringLiteral("the host name or address of the analyzer (lan) or of the controller (prologix)"),
-           QStringLiteral("H")),
-      Port(QStringLiteral("port"), QStringLiteral("the TCP port (lan: default 5025; prologix: default 1234)"),
-           QStringLiteral("P")),
-      Log(QStringLiteral("log"), QStringLiteral("print every command and reply, one a line, after the output"))
+    : Card(commandLine.AddOption("--card", "ni|sicl|none|lan|prologix",
+                                 "the card: ni (NI-488.2), sicl (SICL), none (no bus: every read answers 0), lan (the "
+                                 "analyzer's LAN port, raw SCPI socket) or prologix (a Prologix-kind GPIB-Ethernet "
+                                 "controller); default the first GPIB card whose library is found")),
+      Board(commandLine.AddOption("--board", "N", "the board number (NI) or interface logical unit (SICL)")),
+      Address(commandLine.AddOption("--address", "N", "the analyzer's primary GPIB address, 0 to 30")),
+      Host(commandLine.AddOption("--host", "H",
+                                 "the host name or address of the analyzer (lan) or of the controller (prologix)")),
+      Port(commandLine.AddOption("--port", "P", "the TCP port (lan: default 5025; prologix: default 1234)")),
+      Log(commandLine.AddFlag("--log", "print every command and reply, one a line, after the output"))
 {
-    QCommandLineParser& parser = commandLine.Parser();
-    parser.addOption(Card);
-    parser.addOption(Board);
-    parser.addOption(Address);
-    parser.addOption(Host);
-    parser.addOption(Port);
-    parser.addOption(Log);
 }
 
 TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& options)
 {
     // Read every option before anything touches the bus, so that wrong usage changes nothing.
-    const bool explicitCard = commandLine.Parser().isSet(options.Card);
+    const bool explicitCard = options.Card.IsSet();
     const TGpibDriver driver = explicitCard ? RequireDriver(commandLine, options.Card) : gdNI;
-    const bool board = commandLine.Parser().isSet(options.Board);
+    const bool board = options.Board.IsSet();
     const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
-    const bool address = commandLine.Parser().isSet(options.Address);
+    const bool address = options.Address.IsSet();
     const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
-    const bool host = commandLine.Parser().isSet(options.Host);
-    const std::string hostName = host ? ToLatin1(commandLine.Parser().value(options.Host)) : std::string();
-    const bool port = commandLine.Parser().isSet(options.Port);
+    const bool host = options.Host.IsSet();
+    const std::string hostName = ToLatin1(options.Host.Value());
+    const bool port = options.Port.IsSet();
     const int portNumber = port ? RequirePort(commandLine, options.Port) : 0;
     if (explicitCard && IsNetworkCard(driver)) {
         if (Trim(hostName).empty())
-            commandLine.FailUsage(
-                QStringLiteral("--card %1 needs --host.").arg(QLatin1String(driver == gdLan ? "lan" : "prologix")));
+            commandLine.FailUsage(std::string("--card ") + (driver == gdLan ? "lan" : "prologix") + " needs --host.");
     } else if (host || port) {
-        commandLine.FailUsage(QStringLiteral("--host and --port go with --card lan or --card prologix."));
+        commandLine.FailUsage("--host and --port go with --card lan or --card prologix.");
     }
 
     CreateGpibCards();
@@ -131,7 +119,7 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
             network->SetPort(portNumber);
     }
 
-    logging_ = commandLine.Parser().isSet(options.Log);
+    logging_ = options.Log.IsSet();
     if (logging_) {
         SetGpibLogSink([this](const std::string& line) { log_.push_back(line); });
         LogGpib = true;
@@ -167,33 +155,30 @@ void TCardSession::PrintLog() const
 {
     if (!logging_)
         return;
-    QString text;
+    std::string text;
     for (const std::string& line : log_)
-        text += FromLatin1(line) + u'\n';
+        text += FromLatin1(line) + '\n';
     WriteOut(text);
 }
 
-QCommandLineOption GpibOptionOption()
+TOption AddGpibOption(TCommandLine& commandLine)
 {
-    return QCommandLineOption(QStringLiteral("option"),
-                              QStringLiteral("the model's GPIB option N: the 8510's cal kit (1 or 2, default 2); "
-                                             "the PNA's user kit that send writes (1 to 4: kits 7 to 10, default 4; "
-                                             "read takes the kit the analyzer has selected)"),
-                              QStringLiteral("N"));
+    return commandLine.AddOption("--option", "N",
+                                 "the model's GPIB option N: the 8510's cal kit (1 or 2, default 2); the PNA's user "
+                                 "kit that send writes (1 to 4: kits 7 to 10, default 4; read takes the kit the "
+                                 "analyzer has selected)");
 }
 
-void ApplyGpibOption(TCommandLine& commandLine, const QCommandLineOption& option, TVna& vna)
+void ApplyGpibOption(TCommandLine& commandLine, const TOption& option, TVna& vna)
 {
-    if (!commandLine.Parser().isSet(option))
+    if (!option.IsSet())
         return;
     const int number = RequireNumber(commandLine, option);
     const int count = static_cast<int>(vna.GpibOptions.size());
     if (count == 0)
-        commandLine.FailUsage(QStringLiteral("The model %1 has no GPIB options.").arg(FromLatin1(vna.ModelName)));
+        commandLine.FailUsage("The model " + FromLatin1(vna.ModelName) + " has no GPIB options.");
     if (number < 1 || number > count)
-        commandLine.FailUsage(QStringLiteral("The model %1 offers the GPIB options 1 to %2, not %3.")
-                                  .arg(FromLatin1(vna.ModelName))
-                                  .arg(count)
-                                  .arg(number));
+        commandLine.FailUsage("The model " + FromLatin1(vna.ModelName) + " offers the GPIB options 1 to " +
+                              std::to_string(count) + ", not " + std::to_string(number) + ".");
     vna.SelectOption(number);
 }

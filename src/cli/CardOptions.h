@@ -3,8 +3,7 @@
 // (--option).
 #pragma once
 
-#include <QCommandLineOption>
-#include <QString>
+#include "CliSupport.h"
 
 #include <functional>
 #include <string>
@@ -19,12 +18,12 @@ class TCardOptions {
 public:
     explicit TCardOptions(TCommandLine& commandLine);
 
-    const QCommandLineOption Card;
-    const QCommandLineOption Board;
-    const QCommandLineOption Address;
-    const QCommandLineOption Host;
-    const QCommandLineOption Port;
-    const QCommandLineOption Log;
+    const TOption Card;
+    const TOption Board;
+    const TOption Address;
+    const TOption Host;
+    const TOption Port;
+    const TOption Log;
 };
 
 // The program's cards for one run, and the one the options choose: --card, else the first
@@ -59,8 +58,9 @@ private:
     std::vector<std::string> log_;
 };
 
-// --option N: which of the model's GPIB options a transfer uses (PNA kit slot, 8510 cal kit).
-QCommandLineOption GpibOptionOption();
+// Declares --option N: which of the model's GPIB options a transfer uses (PNA kit slot, 8510
+// cal kit).
+TOption AddGpibOption(TCommandLine& commandLine);
 // Selects the option given with --option on vna; wrong usage when vna offers no option of
 // that number. Nothing happens without --option.
-void ApplyGpibOption(TCommandLine& commandLine, const QCommandLineOption& option, TVna& vna);
+void ApplyGpibOption(TCommandLine& commandLine, const TOption& option, TVna& vna);

@@ -6,26 +6,19 @@
 
 namespace {
 
-int RunConvert(const TCliCommand& self, const QStringList& arguments)
+int RunConvert(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral(
-                                       "Reads IN and writes OUT. Formats by name: *.tsy kit file, *.csv text export "
-                                       "(written only), *.ck 8753-family disk file, CK_* 8510 disk file."));
-    commandLine.AddArgument(QStringLiteral("IN"), QStringLiteral("the file to read"));
-    commandLine.AddArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
-    const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QStringLiteral("the model that reads a disk file (default 8753D/E for *.ck, "
-                                                        "8510C for CK_*); a kit file is switched to it"),
-                                         QStringLiteral("M"));
-    commandLine.Parser().addOption(modelOption);
+    TCommandLine commandLine(self, "Reads IN and writes OUT. Formats by name: *.tsy kit file, *.csv text export "
+                                   "(written only), *.ck 8753-family disk file, CK_* 8510 disk file.");
+    commandLine.AddArgument("IN", "the file to read");
+    commandLine.AddArgument("OUT", "the file to write");
+    const TOption modelOption = AddReaderModelOption(commandLine);
     if (!commandLine.Parse(arguments, 2, 2))
         return ExitSuccess;
 
-    const QStringList files = commandLine.Arguments();
+    const std::vector<std::string>& files = commandLine.Arguments();
     const TKitFormat outFormat = RequireFormat(commandLine, files.at(1));
-    TVna* model = commandLine.Parser().isSet(modelOption)
-                      ? &commandLine.RequireModel(commandLine.Parser().value(modelOption))
-                      : nullptr;
+    TVna* model = modelOption.IsSet() ? &commandLine.RequireModel(modelOption.Value()) : nullptr;
     auto kit = ReadKit(commandLine, files.at(0), model);
     WriteKit(*kit, files.at(1), outFormat);
     return ExitSuccess;

@@ -4,41 +4,39 @@
 #include "Commands.h"
 #include "analyzers/Vna.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "JsonText.h"
 
 namespace {
 
 template <typename Container>
-QJsonArray TextArray(const Container& texts)
+nlohmann::json TextArray(const Container& texts)
 {
-    QJsonArray array;
+    auto array = nlohmann::json::array();
     for (const std::string& text : texts)
-        array.append(FromLatin1(text));
+        array.push_back(FromLatin1(text));
     return array;
 }
 
 template <typename Container>
-QJsonArray IntArray(const Container& numbers)
+nlohmann::json IntArray(const Container& numbers)
 {
-    QJsonArray array;
+    auto array = nlohmann::json::array();
     for (const int n : numbers)
-        array.append(n);
+        array.push_back(n);
     return array;
 }
 
-QJsonArray SetArray(const TColumnSet& set)
+nlohmann::json SetArray(const TColumnSet& set)
 {
     return IntArray(set.Members());
 }
 
-QJsonArray ClassInfoArray(const TVna& vna)
+nlohmann::json ClassInfoArray(const TVna& vna)
 {
-    QJsonArray array;
+    auto array = nlohmann::json::array();
     for (int n = 0; n <= vna.NumClasses && n < static_cast<int>(vna.ClassInfo.size()); ++n) {
         const TStdClassInfo& info = vna.ClassInfo[static_cast<std::size_t>(n)];
-        array.append(QJsonObject{{"Name", FromLatin1(info.Name)},
+        array.push_back(nlohmann::json{{"Name", FromLatin1(info.Name)},
                                  {"HelpContext", info.HelpContext},
                                  {"Code", FromLatin1(info.Code)},
                                  {"DefaultLabel", FromLatin1(info.DefaultLabel)}});
@@ -46,16 +44,16 @@ QJsonArray ClassInfoArray(const TVna& vna)
     return array;
 }
 
-QJsonObject Describe(const TVna& vna)
+nlohmann::json Describe(const TVna& vna)
 {
-    QJsonArray stdColumns;
-    QJsonArray stdHints;
+    auto stdColumns = nlohmann::json::array();
+    auto stdHints = nlohmann::json::array();
     for (int type = 0; type < StdTypeCount; ++type) {
-        stdColumns.append(SetArray(vna.StdColumns[static_cast<std::size_t>(type)]));
-        stdHints.append(TextArray(vna.StdHints[static_cast<std::size_t>(type)]));
+        stdColumns.push_back(SetArray(vna.StdColumns[static_cast<std::size_t>(type)]));
+        stdHints.push_back(TextArray(vna.StdHints[static_cast<std::size_t>(type)]));
     }
 
-    QJsonObject o;
+    auto o = nlohmann::json::object();
     o["ModelIndex"] = vna.ModelIndex;
     o["ModelName"] = FromLatin1(vna.ModelName);
     o["ModelHint"] = FromLatin1(vna.ModelHint);
@@ -110,14 +108,14 @@ QJsonObject Describe(const TVna& vna)
     return o;
 }
 
-int RunDescribe(const TCliCommand& self, const QStringList& arguments)
+int RunDescribe(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral("Prints the description of one analyzer model as JSON."));
-    commandLine.AddArgument(QStringLiteral("M"), QStringLiteral("catalogue index (0..16) or model name, e.g. 8753D/E"));
+    TCommandLine commandLine(self, "Prints the description of one analyzer model as JSON.");
+    commandLine.AddArgument("M", "catalogue index (0..16) or model name, e.g. 8753D/E");
     if (!commandLine.Parse(arguments, 1, 1))
         return ExitSuccess;
     const TVna& vna = commandLine.RequireModel(commandLine.Arguments().at(0));
-    WriteOut(QString::fromUtf8(QJsonDocument(Describe(vna)).toJson(QJsonDocument::Indented)));
+    WriteOut(IndentedJson(Describe(vna)));
     return ExitSuccess;
 }
 

@@ -7,25 +7,21 @@
 
 namespace {
 
-int RunIdentify(const TCliCommand& self, const QStringList& arguments)
+int RunIdentify(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral("Asks the analyzer for its identification and prints the reply."));
-    const QCommandLineOption modelOption(
-        QStringLiteral("model"), QStringLiteral("the model whose query is used (default: catalogue entry 0, the PNA)"),
-        QStringLiteral("M"));
-    commandLine.Parser().addOption(modelOption);
+    TCommandLine commandLine(self, "Asks the analyzer for its identification and prints the reply.");
+    const TOption modelOption =
+        commandLine.AddOption("--model", "M", "the model whose query is used (default: catalogue entry 0, the PNA)");
     const TCardOptions cardOptions(commandLine);
     if (!commandLine.Parse(arguments, 0, 0))
         return ExitSuccess;
 
-    TVna& vna = commandLine.Parser().isSet(modelOption)
-                    ? commandLine.RequireModel(commandLine.Parser().value(modelOption))
-                    : *Vnas().front();
+    TVna& vna = modelOption.IsSet() ? commandLine.RequireModel(modelOption.Value()) : *Vnas().front();
     TCardSession session(commandLine, cardOptions);
     return session.WithLog([&] {
         std::string reply;
         session.Transfer([&](TGpibCard& card) { reply = vna.Identify(card); });
-        WriteOut(FromLatin1(reply) + u'\n');
+        WriteOut(FromLatin1(reply) + '\n');
         return static_cast<int>(ExitSuccess);
     });
 }

@@ -5,14 +5,14 @@
 
 namespace {
 
-int RunModels(const TCliCommand& self, const QStringList& arguments)
+int RunModels(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral("Lists the analyzer models of the catalogue: index TAB name."));
+    TCommandLine commandLine(self, "Lists the analyzer models of the catalogue: index TAB name.");
     if (!commandLine.Parse(arguments, 0, 0))
         return ExitSuccess;
-    QString out;
+    std::string out;
     for (const auto& vna : Vnas())
-        out += QStringLiteral("%1\t%2\n").arg(static_cast<int>(vna->ModelIndex)).arg(FromLatin1(vna->ModelName));
+        out += std::to_string(vna->ModelIndex) + '\t' + FromLatin1(vna->ModelName) + '\n';
     WriteOut(out);
     return ExitSuccess;
 }

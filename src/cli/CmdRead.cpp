@@ -10,41 +10,36 @@
 
 namespace {
 
-int RunRead(const TCliCommand& self, const QStringList& arguments)
+int RunRead(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral("Reads the analyzer's kit and writes it to OUT (*.tsy, *.csv, *.ck "
-                                                  "or CK_*). Ctrl-C aborts between two steps; OUT is written only "
-                                                  "after a complete read."));
-    commandLine.AddArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
-    const QCommandLineOption modelOption(QStringLiteral("model"), QStringLiteral("the analyzer's model (required)"),
-                                         QStringLiteral("M"));
-    commandLine.Parser().addOption(modelOption);
+    TCommandLine commandLine(self, "Reads the analyzer's kit and writes it to OUT (*.tsy, *.csv, *.ck or CK_*). "
+                                   "Ctrl-C aborts between two steps; OUT is written only after a complete read.");
+    commandLine.AddArgument("OUT", "the file to write");
+    const TOption modelOption = commandLine.AddOption("--model", "M", "the analyzer's model (required)");
     const TCardOptions cardOptions(commandLine);
-    const QCommandLineOption option = GpibOptionOption();
-    commandLine.Parser().addOption(option);
+    const TOption option = AddGpibOption(commandLine);
     if (!commandLine.Parse(arguments, 1, 1))
         return ExitSuccess;
 
-    const QString out = commandLine.Arguments().at(0);
+    const std::string out = commandLine.Arguments().at(0);
     const TKitFormat format = RequireFormat(commandLine, out);
-    if (!commandLine.Parser().isSet(modelOption))
-        commandLine.FailUsage(QStringLiteral("Missing option --model: the model of the analyzer to read."));
-    TVna& vna = commandLine.RequireModel(commandLine.Parser().value(modelOption));
+    if (!modelOption.IsSet())
+        commandLine.FailUsage("Missing option --model: the model of the analyzer to read.");
+    TVna& vna = commandLine.RequireModel(modelOption.Value());
     if (!vna.CanUpload)
-        commandLine.FailUsage(
-            QStringLiteral("A kit cannot be read over GPIB from the model %1.").arg(FromLatin1(vna.ModelName)));
+        commandLine.FailUsage("A kit cannot be read over GPIB from the model " + FromLatin1(vna.ModelName) + ".");
     ApplyGpibOption(commandLine, option, vna);
 
     auto kit = TCalKit::Create(vna);
     TCardSession session(commandLine, cardOptions);
     return session.WithLog([&] {
         {
-            TTransferProgress progress(QStringLiteral("Reading"), kit->UploadSteps());
+            TTransferProgress progress("Reading", kit->UploadSteps());
             session.Transfer([&](TGpibCard& card) { vna.UploadKit(*kit, card, progress.Procedure()); });
         }
         // Only a complete read reaches the file.
         WriteKit(*kit, out, format);
-        WriteOut(FromLatin1(vna.UploadNote) + u'\n');
+        WriteOut(FromLatin1(vna.UploadNote) + '\n');
         return static_cast<int>(ExitSuccess);
     });
 }

@@ -10,14 +10,13 @@
 
 namespace {
 
-int RunSend(const TCliCommand& self, const QStringList& arguments)
+int RunSend(const TCliCommand& self, const std::vector<std::string>& arguments)
 {
-    TCommandLine commandLine(self, QStringLiteral("Sends the kit in IN (*.tsy, *.ck or CK_*) to the analyzer of the "
-                                                  "kit's model. Ctrl-C aborts between two steps."));
-    commandLine.AddArgument(QStringLiteral("IN"), QStringLiteral("the kit to send"));
+    TCommandLine commandLine(self, "Sends the kit in IN (*.tsy, *.ck or CK_*) to the analyzer of the kit's model. "
+                                   "Ctrl-C aborts between two steps.");
+    commandLine.AddArgument("IN", "the kit to send");
     const TCardOptions cardOptions(commandLine);
-    const QCommandLineOption option = GpibOptionOption();
-    commandLine.Parser().addOption(option);
+    const TOption option = AddGpibOption(commandLine);
     if (!commandLine.Parse(arguments, 1, 1))
         return ExitSuccess;
 
@@ -25,7 +24,7 @@ int RunSend(const TCliCommand& self, const QStringList& arguments)
     ApplyGpibOption(commandLine, option, kit->Vna());
     TCardSession session(commandLine, cardOptions);
     return session.WithLog([&] {
-        TTransferProgress progress(QStringLiteral("Sending"), kit->DownloadSteps());
+        TTransferProgress progress("Sending", kit->DownloadSteps());
         session.Transfer([&](TGpibCard& card) { kit->Vna().DownloadKit(*kit, card, progress.Procedure()); });
         return static_cast<int>(ExitSuccess);
     });

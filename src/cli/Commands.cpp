@@ -19,10 +19,10 @@ std::span<const TCliCommand* const> CliCommands()
     return CommandTable;
 }
 
-const TCliCommand* FindCliCommand(const QString& name)
+const TCliCommand* FindCliCommand(const std::string& name)
 {
     for (const TCliCommand* command : CommandTable)
-        if (name == QLatin1String(command->Name))
+        if (name == command->Name)
             return command;
     return nullptr;
 }

@@ -37,7 +37,7 @@ constexpr int BarWidth = 40;
 
 } // namespace
 
-TTransferProgress::TTransferProgress(const QString& caption, int steps)
+TTransferProgress::TTransferProgress(const std::string& caption, int steps)
     : caption_(caption), steps_(std::max(steps, 1)), visible_(StandardErrorIsTerminal())
 {
     Interrupted = 0;
@@ -51,7 +51,7 @@ TTransferProgress::~TTransferProgress()
 {
     std::signal(SIGINT, previousHandler_);
     if (visible_)
-        WriteError(QStringLiteral("\n"));
+        WriteError("\n");
 }
 
 TProgressProc TTransferProgress::Procedure()
@@ -72,6 +72,7 @@ void TTransferProgress::Draw() const
     if (!visible_)
         return;
     const int filled = done_ * BarWidth / steps_;
-    const QString bar = QString(filled, u'#') + QString(BarWidth - filled, u'.');
-    WriteError(QStringLiteral("\r%1 [%2] %3%").arg(caption_, bar).arg(done_ * 100 / steps_, 3));
+    const std::string bar = std::string(static_cast<std::size_t>(filled), '#') + std::string(static_cast<std::size_t>(BarWidth - filled), '.');
+    const std::string percent = std::to_string(done_ * 100 / steps_);
+    WriteError("\r" + caption_ + " [" + bar + "] " + std::string(3 - percent.size(), ' ') + percent + "%");
 }

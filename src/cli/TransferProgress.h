@@ -6,12 +6,12 @@
 
 #include "analyzers/Vna.h"
 
-#include <QString>
+#include <string>
 
 class TTransferProgress {
 public:
     // caption heads the bar ("Sending", "Reading"); steps is the transfer's step count.
-    TTransferProgress(const QString& caption, int steps);
+    TTransferProgress(const std::string& caption, int steps);
     ~TTransferProgress();
     TTransferProgress(const TTransferProgress&) = delete;
     TTransferProgress& operator=(const TTransferProgress&) = delete;
@@ -23,7 +23,7 @@ private:
     void Step();
     void Draw() const;
 
-    QString caption_;
+    std::string caption_;
     int steps_;
     int done_ = 0;
     bool visible_;

@@ -4,41 +4,51 @@
 #include "Commands.h"
 #include "kit/Utility.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
-
+#include <algorithm>
 #include <exception>
+#include <iomanip>
+#include <sstream>
 
 namespace {
 
-QString CommandList()
-{
-    QString text = QStringLiteral("Commands:\n");
-    for (const TCliCommand* command : CliCommands()) {
-        QString synopsis = QLatin1String(command->Name);
-        if (*command->Arguments != '\0')
-            synopsis += u' ' + QLatin1String(command->Arguments);
-        text += QStringLiteral("  %1  %2\n").arg(synopsis, -20).arg(QLatin1String(command->Summary));
+// The program's usage line: its own options come before the command word.
+class TProgramFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string name) const override
+    {
+        return "Usage: " + name + " [OPTIONS] command [arguments...]\n";
     }
-    text += QStringLiteral("\nA model argument M is a catalogue index (0..16) or a model name without \"Agilent \","
-                           " letter case ignored.\n"
-                           "\"tessaly-kit COMMAND --help\" describes one command.\n");
-    return text;
+};
+
+std::string CommandList()
+{
+    std::ostringstream text;
+    text << "Commands:\n";
+    for (const TCliCommand* command : CliCommands()) {
+        std::string synopsis = command->Name;
+        if (*command->Arguments != '\0')
+            synopsis += std::string(" ") + command->Arguments;
+        text << "  " << std::left << std::setw(20) << synopsis << "  " << command->Summary << '\n';
+    }
+    text << "\nA model argument M is a catalogue index (0..16) or a model name without \"Agilent \","
+            " letter case ignored.\n"
+            "\"tessaly-kit COMMAND --help\" describes one command.\n";
+    return text.str();
 }
 
-int RunCommand(const TCliCommand& command, const QStringList& arguments)
+int RunCommand(const TCliCommand& command, const std::vector<std::string>& arguments)
 {
     try {
         return command.Run(command, arguments);
     } catch (const EUsageError& e) {
-        PrintMessage(e.Message());
-        WriteError(u'\n' + e.Usage());
+        PrintMessage(e.what());
+        WriteError('\n' + e.Usage());
         return ExitUsage;
     } catch (const ETessalyError& e) {
         PrintMessage(FromLatin1(e.what()));
         return ExitFailure;
     } catch (const std::exception& e) {
-        PrintMessage(QString::fromLocal8Bit(e.what()));
+        PrintMessage(e.what());
         return ExitFailure;
     }
 }
@@ -47,43 +57,49 @@ int RunCommand(const TCliCommand& command, const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tessaly-kit"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
+    UseBinaryStandardStreams();
+    CLI::App app("Converts, inspects and transfers calibration kits of HP/Agilent vector network analyzers.",
+                 "tessaly-kit");
+    app.formatter(std::make_shared<TProgramFormatter>());
+    app.set_help_flag();
+    const TOption help(app.add_flag(HelpFlagNames)->description(HelpFlagDescription));
+    const TOption version(app.add_flag("-v,--version")->description("Displays version information."));
+    // The command word and everything after it are left over for the command.
+    app.prefix_command();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Converts, inspects and transfers calibration kits of "
-                                                    "HP/Agilent vector network analyzers."));
-    parser.addOption(HelpOption());
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("the command to run (see below)"));
-    parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("the command's arguments"),
-                                 QStringLiteral("[arguments...]"));
-    // Everything after the command word belongs to the command.
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-
-    const auto usage = [&parser](const QString& message) {
+    const auto usage = [&app](const std::string& message) {
         PrintMessage(message);
-        WriteError(u'\n' + parser.helpText() + u'\n' + CommandList());
+        WriteError('\n' + app.help() + CommandList());
         return static_cast<int>(ExitUsage);
     };
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        WriteOut(parser.helpText() + u'\n' + CommandList());
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    try {
+        app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
+    } catch (const CLI::ParseError& e) {
+        return usage(e.what());
+    }
+    std::vector<std::string> words = app.remaining();
+    // The options before the command word (or before "--") that the program does not know.
+    const auto end = std::find_if(words.begin(), words.end(),
+                                  [](const std::string& word) { return word == "--" || !LooksLikeOption(word); });
+    if (end != words.begin())
+        return usage(UnknownOptionMessage({words.begin(), end}));
+    if (end != words.end() && *end == "--")
+        words.erase(end);
+    if (help.IsSet()) {
+        WriteOut(app.help() + CommandList());
         return ExitSuccess;
     }
-    if (parser.isSet(QStringLiteral("version"))) {
-        WriteOut(QStringLiteral("tessaly-kit %1\n").arg(QCoreApplication::applicationVersion()));
+    if (version.IsSet()) {
+        WriteOut("tessaly-kit " TESSALY_VERSION "\n");
         return ExitSuccess;
     }
 
-    const QStringList words = parser.positionalArguments();
-    if (words.isEmpty())
-        return usage(QStringLiteral("Missing command."));
-    const TCliCommand* command = FindCliCommand(words.first());
-    if (command == nullptr)
-        return usage(QStringLiteral("Unknown command \"%1\".").arg(words.first()));
-    return RunCommand(*command, QStringList{QCoreApplication::arguments().first()} + words);
+    if (words.empty())
+        return usage("Missing command.");
+    const TCliCommand* found = FindCliCommand(words.front());
+    if (found == nullptr)
+        return usage("Unknown command \"" + words.front() + "\".");
+    return RunCommand(*found, {words.begin() + 1, words.end()});
 }

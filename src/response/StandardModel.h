@@ -5,19 +5,18 @@
 #pragma once
 
 #include "kit/CalKitEnums.h"
+#include "response/ComplexMath.h"
 
 #include <array>
-#include <complex>
 #include <span>
 #include <vector>
 
 class TStandard;
 
-using TComplex = std::complex<double>;
-
 // Everything the model needs of a standard, in kit units. A value that the kit's model does
 // not use for the standard's type (a cell the grid leaves blank) is 0 here, so the response
-// is what the analyzer computes from what it is sent.
+// is what the analyzer computes from what it is sent; only an unused offset Z0 takes the
+// system Z0 (a matched offset) and an unused maximum frequency keeps 999 (no limit).
 struct TStandardModel {
     TStdType Type = TStdType::None;
     TLoadType LoadType = TLoadType::Fixed;
@@ -50,9 +49,13 @@ struct TSParameters {
 
 // The response at each frequency (GHz). Frequencies at or below a waveguide standard's
 // cutoff have no response: HasResponseAt tells which to leave out (their entries are 0). At 0 GHz a coax
-// standard gives the ideal limit.
+// standard gives the limit of its formulas: the ideal termination seen through the offset's
+// series resistance, which is 0 for a lossless offset. A sliding load has no model: 0 at
+// every frequency, as for a standard of type None. An offset of 0 ohm with a delay shorts
+// the reference plane.
 std::vector<TSParameters> ModelResponse(const TStandardModel& model, std::span<const double> frequenciesGHz);
 TSParameters ModelResponseAt(const TStandardModel& model, double frequencyGHz);
 
-// False for a waveguide standard at or below its cutoff (MinFreq); true otherwise.
+// False for a waveguide standard at or below its cutoff (MinFreq); true otherwise, except for
+// a frequency below 0 or not finite, or a system Z0 of 0 (no reference to reflect against).
 bool HasResponseAt(const TStandardModel& model, double frequencyGHz);

@@ -39,7 +39,7 @@ protected:
         WriteKitFile(kit, sample);
     }
     // Runs the tool, expecting success; its standard output.
-    std::string Run(const QStringList& arguments, const std::string& err = "")
+    std::string Run(const std::vector<std::string>& arguments, const std::string& err = "")
     {
         const TKitRun run = Kit(arguments);
         EXPECT_EQ(run.Status, 0) << run.Err;
@@ -57,51 +57,51 @@ TEST_F(ConvertExport, ConvertBetweenAllFormats)
 {
     const auto kit = ReadAsTheToolDoes(sample);
     const std::string ck = folder.File("SAMPLE.ck");
-    Run({"convert", Q(sample), Q(ck)});
+    Run({"convert", sample, ck});
     EXPECT_EQ(ReadBytes(ck), EncodeDiskFile8753(*kit, *FindVna("8753D/E"), ck));
     const std::string back = folder.File("back.tsy");
-    Run({"convert", Q(ck), Q(back)});
+    Run({"convert", ck, back});
     EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(back)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8753D/E"))));
 
     // The 8753D/E has no 8510 files: the kit is switched to the 8510C first, and the tool says so.
     const std::string ck8510 = folder.File("CK_SAMPLE");
-    Run({"convert", Q(sample), Q(ck8510)}, "The model Agilent 8753D/E has no CK_* disk files: the kit was switched "
+    Run({"convert", sample, ck8510}, "The model Agilent 8753D/E has no CK_* disk files: the kit was switched "
                                            "to the model Agilent 8510C.\n");
     auto switched = ReadAsTheToolDoes(sample);
     switched->SetVna(*FindVna("8510C"));
     EXPECT_EQ(ReadBytes(ck8510), EncodeDiskFile8510(*switched, *FindVna("8510C"), ck8510));
     const std::string from8510 = folder.File("from8510.tsy");
-    Run({"convert", Q(ck8510), Q(from8510)});
+    Run({"convert", ck8510, from8510});
     EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(from8510)), DumpKit(*ReadAsTheToolDoes(ck8510, FindVna("8510C"))));
 
     // A disk file is read by the model given, and the kit file then carries that model.
     const std::string by8720 = folder.File("by8720.tsy");
-    Run({"convert", Q(ck), Q(by8720), "--model", "8720d/e"});
+    Run({"convert", ck, by8720, "--model", "8720d/e"});
     EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(by8720)), DumpKit(*ReadAsTheToolDoes(ck, FindVna("8720D/E"))));
     const std::string pna = folder.File("pna.TSY");
-    Run({"convert", Q(sample), Q(pna), "--model", "PNA"});
+    Run({"convert", sample, pna, "--model", "PNA"});
     kit->SetVna(*FindVna("PNA"));
     EXPECT_EQ(DumpKit(*ReadAsTheToolDoes(pna)), DumpKit(*kit));
     const std::string csv = folder.File("sample.csv");
-    Run({"convert", Q(sample), Q(csv)});
+    Run({"convert", sample, csv});
     EXPECT_EQ(Text(ReadBytes(csv)), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
 }
 
 TEST_F(ConvertExport, ExportFromEveryReadableFormat)
 {
-    EXPECT_EQ(Run({"export", Q(sample)}), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
+    EXPECT_EQ(Run({"export", sample}), ExportTextImage(*ReadAsTheToolDoes(sample), ','));
     const std::string out = folder.File("out.txt");
-    EXPECT_EQ(Run({"export", Q(sample), "-o", Q(out), "--delimiter", ";"}), "");
+    EXPECT_EQ(Run({"export", sample, "-o", out, "--delimiter", ";"}), "");
     EXPECT_EQ(Text(ReadBytes(out)), ExportTextImage(*ReadAsTheToolDoes(sample), ';'));
 
     const std::string ck = folder.File("KIT.ck");
     WriteDiskFile8753(*ReadAsTheToolDoes(sample), *FindVna("8753D/E"), ck);
-    const std::string text = Run({"export", Q(ck), "--model", "8719D/E"});
+    const std::string text = Run({"export", ck, "--model", "8719D/E"});
     EXPECT_EQ(text, ExportTextImage(*ReadAsTheToolDoes(ck, FindVna("8719D/E")), ','));
     EXPECT_NE(text.find("VNA = Agilent 8719D/E\r\n"), std::string::npos);
     const std::string ck8510 = folder.File("ck_lower");
     WriteDiskFile8510(*ReadAsTheToolDoes(sample), *FindVna("8510C"), ck8510);
-    EXPECT_EQ(Run({"export", Q(ck8510), "--delimiter", "\t"}),
+    EXPECT_EQ(Run({"export", ck8510, "--delimiter", "\t"}),
               ExportTextImage(*ReadAsTheToolDoes(ck8510, FindVna("8510C")), '\t'));
 }
 
@@ -114,11 +114,11 @@ TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
     const std::string corrupt = folder.File("corrupt.tsy");
     WriteBytes(corrupt, bytes);
     const std::string nowhere = folder.File("missing/out.csv");
-    const std::pair<QStringList, std::string> cases[] = {
-        {{"export", Q(shortFile)}, "Unable to open file: " + shortFile + "\nReason unknown.\n"},
-        {{"convert", Q(corrupt), Q(folder.File("x.ck"))},
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"export", shortFile}, "Unable to open file: " + shortFile + "\nReason unknown.\n"},
+        {{"convert", corrupt, folder.File("x.ck")},
          "Unable to open file: " + corrupt + "\nThe cal kit data is corrupt.\n"},
-        {{"export", Q(sample), "-o", Q(nowhere)}, "Unable to save file: " + nowhere + "\nReason unknown.\n"}};
+        {{"export", sample, "-o", nowhere}, "Unable to save file: " + nowhere + "\nReason unknown.\n"}};
     for (const auto& [arguments, message] : cases) {
         const TKitRun run = Kit(arguments);
         EXPECT_EQ(run.Status, 1);
@@ -130,15 +130,15 @@ TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
 
 TEST_F(ConvertExport, WrongUsageExitsWithTwo)
 {
-    const QString in = Q(sample);
-    const std::pair<QStringList, std::string> cases[] = {
+    const std::string in = sample;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"convert", in}, "Missing argument OUT."},
-        {{"convert", in, Q(folder.File("kit.bin"))}, "Unknown file format of \""},
-        {{"convert", Q(folder.File("kit.csv")), Q(folder.File("a.tsy"))}, "A text export cannot be read"},
-        {{"convert", in, Q(folder.File("a.ck")), "--model", "9999"}, "Unknown model \"9999\""},
-        {{"convert", Q(folder.File("a.ck")), Q(folder.File("a.tsy")), "--model", "8753A/B/C"},
+        {{"convert", in, folder.File("kit.bin")}, "Unknown file format of \""},
+        {{"convert", folder.File("kit.csv"), folder.File("a.tsy")}, "A text export cannot be read"},
+        {{"convert", in, folder.File("a.ck"), "--model", "9999"}, "Unknown model \"9999\""},
+        {{"convert", folder.File("a.ck"), folder.File("a.tsy"), "--model", "8753A/B/C"},
          "The model Agilent 8753A/B/C has no *.ck disk files."},
-        {{"convert", Q(folder.File("CK_A")), Q(folder.File("a.tsy")), "--model", "8753D/E"},
+        {{"convert", folder.File("CK_A"), folder.File("a.tsy"), "--model", "8753D/E"},
          "The model Agilent 8753D/E has no CK_* disk files."},
         {{"export"}, "Missing argument IN."},
         {{"export", in, "--delimiter", ";;"}, "The delimiter must be one Latin-1 character."},
@@ -146,7 +146,7 @@ TEST_F(ConvertExport, WrongUsageExitsWithTwo)
     };
     for (const auto& [arguments, message] : cases) {
         const TKitRun run = Kit(arguments);
-        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.Status, 2) << Joined(arguments);
         EXPECT_EQ(run.Err.rfind(message, 0), 0u) << run.Err;
         EXPECT_NE(run.Err.find("Usage:"), std::string::npos);
     }

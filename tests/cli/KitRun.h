@@ -1,43 +1,29 @@
 // Runs the built tessaly-kit as a user would and collects its exit status and output.
 #pragma once
 
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
+#include "ChildProcess.h"
 
 #include <string>
+#include <vector>
 
-struct TKitRun {
-    int Status = -1; // -1 when the tool did not end normally within a minute
-    std::string Out, Err;
-};
+using TKitRun = TProcessResult; // Status -1 when the tool did not end normally within a minute
 
-inline QString Q(const std::string& text)
+inline TKitRun Kit(const std::vector<std::string>& arguments, const TEnvironment& environment = SystemEnvironment())
 {
-    return QString::fromStdString(text);
+    return TChildProcess(TESSALY_KIT_PATH, arguments, environment).Finish();
 }
 
-inline void StartKit(QProcess& process, const QStringList& arguments,
-                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+inline std::string Joined(const std::vector<std::string>& words)
 {
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TESSALY_KIT_PATH), arguments);
-    process.waitForStarted();
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
 }
 
-inline TKitRun FinishKit(QProcess& process)
+// The words of first, then those of second.
+inline std::vector<std::string> operator+(std::vector<std::string> first, const std::vector<std::string>& second)
 {
-    TKitRun run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), process.readAllStandardOutput().toStdString(),
-               process.readAllStandardError().toStdString()};
-    return run;
-}
-
-inline TKitRun Kit(const QStringList& arguments,
-                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    StartKit(process, arguments, environment);
-    return FinishKit(process);
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }

@@ -5,8 +5,6 @@
 #include "TempFolder.h"
 #include "kit/KitFile.h"
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,34 +12,24 @@ namespace {
 // The TCP simulator as a process of its own, on a port it picks; stopped at the end.
 class TSimulator {
 public:
-    explicit TSimulator(const QStringList& options)
+    explicit TSimulator(const std::vector<std::string>& options)
+        : process_(TESSALY_SIM_TCP_PROGRAM, std::vector<std::string>{"--port", "0", "--idle-limit", "30"} + options),
+          port_(process_.ReadLine(std::chrono::seconds(5)))
     {
-        process_.start(QStringLiteral(TESSALY_SIM_TCP_PROGRAM),
-                       QStringList{"--port", "0", "--idle-limit", "30"} + options);
-        if (process_.waitForStarted(5000))
-            while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
-            }
-        port_ = QString::fromLatin1(process_.readLine()).trimmed().toInt();
     }
-    ~TSimulator() { Stop(); }
     TSimulator(const TSimulator&) = delete;
     TSimulator& operator=(const TSimulator&) = delete;
 
-    QString Port() const { return QString::number(port_); }
+    std::string Port() const { return port_; }
     void Stop()
     {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        process_.terminate();
-        if (!process_.waitForFinished(5000)) {
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
+        process_.Terminate();
+        process_.Finish(std::chrono::seconds(5));
     }
 
 private:
-    QProcess process_;
-    int port_ = 0;
+    TChildProcess process_;
+    std::string port_;
 };
 
 } // namespace
@@ -49,17 +37,17 @@ private:
 TEST(NetworkCardOptions, PnaKitGoesOverTheLanAndComesBack)
 {
     TSimulator sim({"--protocol", "raw", "--model", "PNA"});
-    const QStringList card{"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()};
+    const std::vector<std::string> card{"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()};
     TTempFolder folder;
     auto sent = NewKit("PNA");
     FillRoundTripKit(*sent);
     const std::string kitFile = folder.File("sent.tsy");
     WriteKitFile(*sent, kitFile);
 
-    TKitRun run = Kit(QStringList{"send", Q(kitFile)} + card);
+    TKitRun run = Kit(std::vector<std::string>{"send", kitFile} + card);
     ASSERT_EQ(run.Status, 0) << run.Err;
     const std::string out = folder.File("read.tsy");
-    run = Kit(QStringList{"read", Q(out), "--model", "PNA"} + card);
+    run = Kit(std::vector<std::string>{"read", out, "--model", "PNA"} + card);
     ASSERT_EQ(run.Status, 0) << run.Err;
 
     // What went over is the kit as the file holds it.
@@ -80,28 +68,28 @@ TEST(NetworkCardOptions, IdentifyLogsTheTrafficAndReportsNetworkFailures)
     EXPECT_EQ(run.Out, "HEWLETT PACKARD,8510C,0,C.07.14\nOUTPIDEN;\nHEWLETT PACKARD,8510C,0,C.07.14\n");
 
     // Once the simulator has gone, nobody listens at its port.
-    const QString port = sim.Port();
+    const std::string port = sim.Port();
     sim.Stop();
     run = Kit({"identify", "--card", "lan", "--host", "127.0.0.1", "--port", port});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Error in LanCard.Open:\nConnection refused\nHost = 127.0.0.1   Port = " + port.toStdString() +
+    EXPECT_EQ(run.Err, "Error in LanCard.Open:\nConnection refused\nHost = 127.0.0.1   Port = " + port +
                            "   VNA Address = 16\n");
 }
 
 TEST(NetworkCardOptions, HostAndPortBelongToTheNetworkCardsOnly)
 {
-    for (const QStringList& wrong : {QStringList{"identify", "--card", "lan"},
-                                     QStringList{"identify", "--card", "prologix", "--host", "  "},
-                                     QStringList{"identify", "--card", "none", "--host", "127.0.0.1"},
-                                     QStringList{"identify", "--host", "127.0.0.1"},
-                                     QStringList{"identify", "--card", "ni", "--port", "5025"},
-                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "0"},
-                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "65536"},
-                                     QStringList{"identify", "--card", "lan", "--host", "h", "--port", "web"},
-                                     QStringList{"identify", "--card", "gpib-lan", "--host", "h"}}) {
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"identify", "--card", "lan"},
+                                     std::vector<std::string>{"identify", "--card", "prologix", "--host", "  "},
+                                     std::vector<std::string>{"identify", "--card", "none", "--host", "127.0.0.1"},
+                                     std::vector<std::string>{"identify", "--host", "127.0.0.1"},
+                                     std::vector<std::string>{"identify", "--card", "ni", "--port", "5025"},
+                                     std::vector<std::string>{"identify", "--card", "lan", "--host", "h", "--port", "0"},
+                                     std::vector<std::string>{"identify", "--card", "lan", "--host", "h", "--port", "65536"},
+                                     std::vector<std::string>{"identify", "--card", "lan", "--host", "h", "--port", "web"},
+                                     std::vector<std::string>{"identify", "--card", "gpib-lan", "--host", "h"}}) {
         const TKitRun run = Kit(wrong);
-        EXPECT_EQ(run.Status, 2) << wrong.join(u' ').toStdString() << "\n" << run.Err;
+        EXPECT_EQ(run.Status, 2) << Joined(wrong) << "\n" << run.Err;
         EXPECT_NE(run.Err.find("Usage:"), std::string::npos) << run.Err;
     }
 }

@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString Missing = QStringLiteral("/nonexistent/tessaly/no-such-library.so");
+const std::string Missing = "/nonexistent/tessaly/no-such-library.so";
 
 // The tool with both substitute libraries bound and the analyzer's memory in the folder.
 template <typename Base>
@@ -27,17 +27,15 @@ class TSimTool : public Base {
 protected:
     TSimTool()
     {
-        for (const QString& name : env.keys())
-            if (name.startsWith(QLatin1String("TESSALY_SIM_")))
-                env.remove(name);
-        env.insert("TESSALY_GPIB32_LIBRARY", TESSALY_SIM_NI_LIBRARY);
-        env.insert("TESSALY_SICL_LIBRARY", TESSALY_SIM_SICL_LIBRARY);
-        env.insert("TESSALY_SIM_STATE", Q(folder.File("analyzer.state")));
+        std::erase_if(env, [](const auto& entry) { return entry.first.rfind("TESSALY_SIM_", 0) == 0; });
+        env["TESSALY_GPIB32_LIBRARY"] = TESSALY_SIM_NI_LIBRARY;
+        env["TESSALY_SICL_LIBRARY"] = TESSALY_SIM_SICL_LIBRARY;
+        env["TESSALY_SIM_STATE"] = folder.File("analyzer.state");
     }
-    TKitRun kit(const QStringList& arguments) const { return Kit(arguments, env); }
+    TKitRun kit(const std::vector<std::string>& arguments) const { return Kit(arguments, env); }
 
     TTempFolder folder;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    TEnvironment env = SystemEnvironment();
 };
 
 using TransferCommands = TSimTool<::testing::Test>;
@@ -48,9 +46,9 @@ TEST_F(TransferCommands, IdentifyThroughTheChosenCard)
 {
     EXPECT_EQ(kit({"identify", "--card", "none", "--log"}).Out, "0\n*IDN?\n0\n");
     EXPECT_EQ(kit({"identify", "--card", "NONE", "--model", "8510C", "--log"}).Out, "0\nOUTPIDEN;\n0\n");
-    env.insert("TESSALY_SIM_MODEL", "8510B");
-    env.insert("TESSALY_SIM_ADDRESS", "30");
-    env.insert("TESSALY_SIM_BOARD", "3");
+    env["TESSALY_SIM_MODEL"] = "8510B";
+    env["TESSALY_SIM_ADDRESS"] = "30";
+    env["TESSALY_SIM_BOARD"] = "3";
     // The first bound card (NI), board and address clamped to its ranges.
     const TKitRun run = kit({"identify", "--model", "8510B", "--board", "9", "--address", "99"});
     EXPECT_EQ(run.Status, 0);
@@ -60,32 +58,32 @@ TEST_F(TransferCommands, IdentifyThroughTheChosenCard)
     EXPECT_EQ(wrongAddress.Status, 1);
     EXPECT_EQ(wrongAddress.Err.rfind("Error in NIGpibCard", 0), 0u) << wrongAddress.Err;
     // Without the NI library the SICL card comes first, without either the no-bus card.
-    env.insert("TESSALY_GPIB32_LIBRARY", Missing);
+    env["TESSALY_GPIB32_LIBRARY"] = Missing;
     EXPECT_EQ(kit({"identify", "--model", "8510B", "--board", "3", "--address", "30"}).Out,
               "HEWLETT PACKARD,8510B,0,B.06.22\n");
     EXPECT_EQ(kit({"identify", "--card", "ni"}).Err,
-              "The NI-488.2 library \"" + Missing.toStdString() + "\" could not be loaded.\n");
-    env.insert("TESSALY_SICL_LIBRARY", Missing);
+              "The NI-488.2 library \"" + Missing + "\" could not be loaded.\n");
+    env["TESSALY_SICL_LIBRARY"] = Missing;
     EXPECT_EQ(kit({"identify"}).Out, "0\n");
     EXPECT_EQ(kit({"identify", "--card", "sicl"}).Status, 1);
 }
 
 TEST_F(TransferCommands, WrongUsageTouchesNoBus)
 {
-    const QString in = Q(folder.File("kit.tsy"));
-    const QString out = Q(folder.File("out.tsy"));
-    WriteKitFile(*NewKit("PNA"), in.toStdString());
-    for (const QStringList& wrong :
-         {QStringList{"identify", "--card", "gpib"}, QStringList{"identify", "--board", "two"},
-          QStringList{"send", in, "--option", "5"}, QStringList{"send", in, "--option", "0"},
-          QStringList{"read", out}, QStringList{"read", out, "--model", "8720A/B"},
-          QStringList{"read", out, "--model", "8753D/E", "--option", "1"},
-          QStringList{"read", "x.txt", "--model", "PNA"}}) {
-        const TKitRun run = kit(wrong + QStringList{"--log"});
-        EXPECT_EQ(run.Status, 2) << wrong.join(u' ').toStdString();
+    const std::string in = folder.File("kit.tsy");
+    const std::string out = folder.File("out.tsy");
+    WriteKitFile(*NewKit("PNA"), in);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"identify", "--card", "gpib"}, std::vector<std::string>{"identify", "--board", "two"},
+          std::vector<std::string>{"send", in, "--option", "5"}, std::vector<std::string>{"send", in, "--option", "0"},
+          std::vector<std::string>{"read", out}, std::vector<std::string>{"read", out, "--model", "8720A/B"},
+          std::vector<std::string>{"read", out, "--model", "8753D/E", "--option", "1"},
+          std::vector<std::string>{"read", "x.txt", "--model", "PNA"}}) {
+        const TKitRun run = kit(wrong + std::vector<std::string>{"--log"});
+        EXPECT_EQ(run.Status, 2) << Joined(wrong);
         EXPECT_EQ(run.Out, "");
     }
-    EXPECT_FALSE(std::filesystem::exists(out.toStdString()));
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(TransferCommands, SendLogsEveryCommandAndFailuresLeaveNoFile)
@@ -95,7 +93,7 @@ TEST_F(TransferCommands, SendLogsEveryCommandAndFailuresLeaveNoFile)
     const std::string in = folder.File("kit.tsy");
     WriteKitFile(*sent, in);
     const std::string s = "sens:corr:coll:ckit:stan:";
-    const TKitRun run = kit({"send", Q(in), "--card", "none", "--log", "--option", "2"});
+    const TKitRun run = kit({"send", in, "--card", "none", "--log", "--option", "2"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, ""); // no progress bar: standard error is no terminal
     EXPECT_EQ(run.Out, "*CLS\nsens:corr:coll:ckit:sel 8\nsens:corr:coll:ckit:stan 2\n" + s + "type thru\n" + s +
@@ -103,11 +101,11 @@ TEST_F(TransferCommands, SendLogsEveryCommandAndFailuresLeaveNoFile)
                            s + "char coax\n" + s + "label 'T'\nsens:corr:coll:ckit:name 'New Kit'\n" +
                            "sens:corr:imp:inp:magn 50\n");
 
-    env.insert("TESSALY_SIM_MODEL", "PNA");
-    env.insert("TESSALY_SIM_FAIL_READ", "3");
-    env.insert("TESSALY_SIM_CALL_LOG", Q(folder.File("calls.log")));
+    env["TESSALY_SIM_MODEL"] = "PNA";
+    env["TESSALY_SIM_FAIL_READ"] = "3";
+    env["TESSALY_SIM_CALL_LOG"] = folder.File("calls.log");
     const std::string out = folder.File("out.tsy");
-    const TKitRun failed = kit({"read", Q(out), "--model", "PNA", "--card", "ni", "--log"});
+    const TKitRun failed = kit({"read", out, "--model", "PNA", "--card", "ni", "--log"});
     EXPECT_EQ(failed.Status, 1);
     EXPECT_EQ(failed.Err.rfind("Error in NIGpibCard.Read:", 0), 0u) << failed.Err;
     EXPECT_EQ(failed.Out, "*CLS\nsens:corr:coll:ckit:stan 1\n" + s + "type?\nNONE\n" + s + "delay?\n+0E+00\n" + s +
@@ -119,11 +117,11 @@ TEST_F(TransferCommands, SendLogsEveryCommandAndFailuresLeaveNoFile)
     const std::string closing = "EnableLocal(0, {16, NOADDR})\nibonl(0, 0)\n";
     EXPECT_EQ(log.substr(log.size() - closing.size()), closing);
 
-    env.insert("TESSALY_SIM_MODEL", "8720D/E");
-    env.insert("TESSALY_SIM_FAIL_READ", "0");
-    env.insert("TESSALY_SIM_ERROR", "112,\"CAL KIT NOT SAVED\"");
+    env["TESSALY_SIM_MODEL"] = "8720D/E";
+    env["TESSALY_SIM_FAIL_READ"] = "0";
+    env["TESSALY_SIM_ERROR"] = "112,\"CAL KIT NOT SAVED\"";
     WriteKitFile(*NewKit("8720D/E"), in);
-    const TKitRun error = kit({"send", Q(in), "--card", "sicl"});
+    const TKitRun error = kit({"send", in, "--card", "sicl"});
     EXPECT_EQ(error.Status, 1);
     EXPECT_EQ(error.Err, "VNA reports an error: 112,\"CAL KIT NOT SAVED\"\n");
 }
@@ -137,13 +135,12 @@ TEST_F(TransferCommands, CtrlCAbortsAtTheNextStep)
     const std::string in = folder.File("kit.tsy");
     WriteKitFile(*sent, in);
     const std::string out = folder.File("out.tsy");
-    for (const QStringList& arguments : {QStringList{"send", Q(in), "--card", "none", "--log"},
-                                         QStringList{"read", Q(out), "--model", "8510C", "--card", "none", "--log"}}) {
-        QProcess process;
-        StartKit(process, arguments, env);
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"send", in, "--card", "none", "--log"},
+                                         std::vector<std::string>{"read", out, "--model", "8510C", "--card", "none", "--log"}}) {
+        TChildProcess process(TESSALY_KIT_PATH, arguments, env);
         std::this_thread::sleep_for(std::chrono::milliseconds(700)); // each takes seconds
-        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-        const TKitRun run = FinishKit(process);
+        ::kill(static_cast<pid_t>(process.Id()), SIGINT);
+        const TKitRun run = process.Finish();
         EXPECT_EQ(run.Status, 1);
         EXPECT_EQ(run.Err, "Operation aborted at user's request.\n");
         EXPECT_EQ(run.Out.rfind("MODI2;\n", 0), 0u); // part of the transfer, not its end
@@ -158,18 +155,18 @@ class SendThenRead : public TSimTool<::testing::TestWithParam<std::tuple<const c
 TEST_P(SendThenRead, InSeparateProcesses)
 {
     const auto [model, card, option] = GetParam();
-    env.insert("TESSALY_SIM_MODEL", model);
+    env["TESSALY_SIM_MODEL"] = model;
     auto sent = NewKit(model);
     FillRoundTripKit(*sent);
     const std::string in = folder.File("sent.tsy");
     const std::string out = folder.File("read.tsy");
     WriteKitFile(*sent, in);
-    QStringList options{"--card", card};
+    std::vector<std::string> options{"--card", card};
     if (*option != '\0')
-        options << "--option" << option;
-    TKitRun run = kit(QStringList{"send", Q(in)} + options);
+        options = options + std::vector<std::string>{"--option", option};
+    TKitRun run = kit(std::vector<std::string>{"send", in} + options);
     ASSERT_EQ(run.Status, 0) << run.Err;
-    run = kit(QStringList{"read", Q(out), "--model", model} + options);
+    run = kit(std::vector<std::string>{"read", out, "--model", model} + options);
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, sent->Vna().UploadNote + "\n");
 

@@ -7,6 +7,7 @@
 #include "kit/KitFile.h"
 #include "kit/TextExport.h"
 #include "kit/Utility.h"
+#include "response/StandardTouchstone.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,8 @@ TEST(FileImage, EveryWriterKeepsReadOnlyFilesAndReportsMissingFolders)
         {"KIT.ck", [&](const std::string& name) { vna8753.WriteDiskFile(kit, name); }},
         {"CK_KIT", [&](const std::string& name) { vna8510.WriteDiskFile(kit, name); }},
         {"kit.csv", [&](const std::string& name) { ExportText(kit, name, ','); }},
+        {"std1.s1p",
+         [&](const std::string& name) { WriteTouchstone(name, StandardTouchstone(kit, 1, std::vector<double>{1})); }},
     };
     for (const auto& [file, write] : writers) {
         SCOPED_TRACE(file);
@@ -158,7 +161,7 @@ TEST(FileImage, EveryWriterKeepsReadOnlyFilesAndReportsMissingFolders)
     // A folder in the target's place is not replaced either.
     fs::create_directory(folder.File("sub.tsy"));
     EXPECT_THROW(WriteKitFile(kit, folder.File("sub.tsy")), ECannotSaveFile);
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"CK_KIT", "KIT.ck", "kit.csv", "kit.tsy", "sub.tsy"}));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"CK_KIT", "KIT.ck", "kit.csv", "kit.tsy", "std1.s1p", "sub.tsy"}));
 }
 
 // The disk fills up part-way through the write: the file size limit makes every write beyond

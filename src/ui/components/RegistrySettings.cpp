@@ -49,6 +49,11 @@ void TRegistrySettings::SetSubKeys(const QStringList& subKeys)
     FSubKeys = std::move(kept);
 }
 
+void TRegistrySettings::SetCentreOn(QWidget* window)
+{
+    FCentreOn = window;
+}
+
 QStringList TRegistrySettings::SubKeys() const
 {
     QStringList names;
@@ -151,9 +156,17 @@ void TRegistrySettings::RestoreFormPosition(QSettings& settings)
 void TRegistrySettings::CentreForm()
 {
     const QRect screen = ScreenRect();
+    const QRect around = FCentreOn ? FCentreOn->frameGeometry() : screen;
     const QSize size = FOwner->frameGeometry().size();
-    FOwner->move(screen.x() + (screen.width() - size.width()) / 2,
-                 screen.y() + (screen.height() - size.height()) / 2);
+    int left = around.x() + (around.width() - size.width()) / 2;
+    int top = around.y() + (around.height() - size.height()) / 2;
+    // Centred on a window near the screen's edge, the owner is pushed back onto the screen,
+    // its top-left corner first.
+    if (FCentreOn && screen.isValid()) {
+        left = std::max(std::min(left, screen.x() + screen.width() - size.width()), screen.x());
+        top = std::max(std::min(top, screen.y() + screen.height() - size.height()), screen.y());
+    }
+    FOwner->move(left, top);
 }
 
 void TRegistrySettings::SaveSettings()

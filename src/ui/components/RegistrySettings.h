@@ -30,6 +30,10 @@ public:
     // Store and restore the owner's position. Default true.
     void SetSaveFormPosition(bool save) { FSaveFormPosition = save; }
     bool SaveFormPosition() const { return FSaveFormPosition; }
+    // The window that the owner is centred on when no stored position fits the screen; the
+    // screen itself when none is given (the default) or it is gone.
+    void SetCentreOn(QWidget* window);
+
     // Store and restore the process's current folder. Default false.
     void SetSaveCurrentDirectory(bool save) { FSaveCurrentDirectory = save; }
     bool SaveCurrentDirectory() const { return FSaveCurrentDirectory; }
@@ -58,6 +62,7 @@ private:
     void CentreForm();
 
     QPointer<QWidget> FOwner;
+    QPointer<QWidget> FCentreOn;
     TSettingsScope FScope;
     std::vector<TSubKey> FSubKeys;
     bool FAutoClear = true;

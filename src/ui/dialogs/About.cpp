@@ -118,8 +118,8 @@ void TAboutForm::BuildControls()
     LegalWarning->setWordWrap(true);
     LegalWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LegalWarning->setGeometry(20, 275, 349, 86);
-    NameControl(LegalWarning, QStringLiteral("LegalWarning"), QStringLiteral("Copyright warning"),
-                LegalWarning->text());
+    NameControl(LegalWarning, QStringLiteral("LegalWarning"), LegalWarning->text(),
+                QStringLiteral("The copyright warning"));
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setFont(bold);

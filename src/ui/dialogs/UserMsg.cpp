@@ -13,6 +13,7 @@
 #include "ui/components/CoreText.h"
 #include "ui/components/HelpHook.h"
 #include "ui/components/MakerAddress.h"
+#include "ui/components/SpokenText.h"
 
 namespace {
 
@@ -84,9 +85,10 @@ TUserMsgForm::TUserMsgForm(QWidget* parent)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(tr("Message heading"));
+    // The labels' accessible names are the texts they show (SetTexts).
+    Label1->setAccessibleDescription(tr("Message heading"));
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAccessibleName(tr("Message text"));
+    Label2->setAccessibleDescription(tr("Message text"));
 
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(tr("Transfer progress"));
@@ -109,8 +111,8 @@ TUserMsgForm::TUserMsgForm(QWidget* parent)
 
 void TUserMsgForm::SetTexts(const QString& heading, const QString& body)
 {
-    Label1->setText(heading);
-    Label2->setText(body);
+    SetSpokenText(*Label1, heading);
+    SetSpokenText(*Label2, body);
 }
 
 void TUserMsgForm::SetButton(QPushButton& button, TButtonKind kind)

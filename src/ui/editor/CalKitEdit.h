@@ -37,6 +37,7 @@ public:
     ~TCalKitEditForm() override;
 
     TCalKit& Kit() const { return *FKit; }
+    TEditorHost& Host() const { return FHost; }
     // The kit file's path; empty until the kit was loaded from or saved to a kit file.
     const QString& FileName() const { return FFileName; }
     // The hint of the current cell, shown in the main window's status bar.

@@ -1,7 +1,13 @@
 // What a kit editor window needs from the main window that hosts it.
 #pragma once
 
+#include <exception>
+#include <optional>
+
+#include <QString>
+
 class TCalKitEditForm;
+struct TFileDialogRequest;
 class TVna;
 
 class TEditorHost {
@@ -17,4 +23,12 @@ public:
     virtual void SaveEditor(TCalKitEditForm& editor) = 0;
     // Something the main window shows of the editor changed (title, undo state, status text).
     virtual void EditorStateChanged(TCalKitEditForm& editor) = 0;
+
+    // The file name chosen in the program's file dialog for the editor's own commands
+    // (exports of the response view); none when the dialog was cancelled. By default the
+    // desktop's dialog.
+    virtual std::optional<QString> AskFileName(const TFileDialogRequest& request);
+    // A failed file operation of the editor's own commands, reported with the program's
+    // message dialog; by default with the general error display.
+    virtual void ReportFileTrouble(const std::exception& error);
 };

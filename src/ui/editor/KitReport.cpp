@@ -24,6 +24,7 @@ namespace {
 const QString ReportFontFamily = QStringLiteral("Arial");
 constexpr int TextIndent = 5;      // cell texts and right-aligned texts keep this from the edge
 constexpr int CellTextOffset = 3;  // from the top of a cell to the top of its text
+constexpr int CellGap = 3;         // blank pixels kept between a cut cell text and the next line
 constexpr int DescriptionLength = 69;
 
 QString FromLatin1(const std::string& text)
@@ -73,16 +74,34 @@ public:
     // Centred on x; the half width is truncated.
     void CentredText(int x, int y, const QString& text) { Text(x - TextWidth(text) / 2, y, text); }
     void RightAlignedText(int x, int y, const QString& text) { Text(x - TextWidth(text) - TextIndent, y, text); }
+    // A cell text from x: cut to what fits before the cell's right edge, as a fixed-layout
+    // report does (no ellipsis), and clipped to the cell besides, so that no device whose
+    // fonts measure a little wider lets it run into the next cell.
     void ClippedText(const QRect& cell, int x, int y, const QString& text)
     {
         FPainter.save();
         FPainter.setClipRect(cell.intersected(QRect(0, 0, FLayout.Width(), FLayout.Height())));
-        Text(x, y, text);
+        Text(x, y, FittingStart(text, cell.right() - CellGap - x));
         FPainter.restore();
     }
+    // A cell text centred on x, cut to the cell's width first.
     void ClippedCentredText(const QRect& cell, int x, int y, const QString& text)
     {
-        ClippedText(cell, x - TextWidth(text) / 2, y, text);
+        // The gap on both sides, and a pixel more each for the rounding of the centre.
+        const QString shown = FittingStart(text, cell.width() - 2 * (CellGap + 1));
+        ClippedText(cell, x - TextWidth(shown) / 2, y, shown);
+    }
+
+    // The longest start of text no wider than width pixels.
+    QString FittingStart(const QString& text, int width) const
+    {
+        qsizetype length = text.size();
+        while (length > 0 && TextWidth(text.left(length)) > width) {
+            --length;
+            if (length > 0 && text.at(length - 1).isHighSurrogate())
+                --length;
+        }
+        return text.left(length);
     }
 
     // A frame whose outline covers x from left to right - 1 and y from top to bottom - 1.

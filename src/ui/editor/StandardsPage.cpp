@@ -1,5 +1,6 @@
 #include "ui/editor/StandardsPage.h"
 
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "kit/CalKit.h"
@@ -12,6 +13,9 @@
 #include "ui/editor/EditorFonts.h"
 #include "ui/editor/StandardCells.h"
 #include "ui/grid/DataGrid.h"
+#include "ui/grid/DataGridModel.h"
+#include "ui/response/ResponseCommands.h"
+#include "ui/response/ResponseView.h"
 
 namespace {
 
@@ -19,11 +23,19 @@ namespace {
 constexpr int ColumnWidths[StdColumn::Count] = {33, 84, 57, 57, 57, 57, 65, 57, 57, 57, 52, 52, 94, 95};
 constexpr int RowHeight = 24;
 constexpr int HeadingHeight = 36;
+// The grid's and the response view's shares of the page's height at first.
+constexpr int GridShare = 11;
+constexpr int ResponseShare = 9;
 
 }  // namespace
 
 TStandardsPage::TStandardsPage(TCalKitEditForm& editor, QWidget* parent)
-    : QWidget(parent), FEditor(editor), tsgStandards(new TDataGrid(this)), FHistoryKeys(new THistoryKeys(this))
+    : QWidget(parent),
+      FEditor(editor),
+      FSplitter(new QSplitter(Qt::Vertical, this)),
+      tsgStandards(new TDataGrid(FSplitter)),
+      FResponseView(new TResponseView(FSplitter)),
+      FHistoryKeys(new THistoryKeys(this))
 {
     setObjectName(QStringLiteral("TabStandards"));
     setProperty("tag", Tag);
@@ -32,7 +44,16 @@ TStandardsPage::TStandardsPage(TCalKitEditForm& editor, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tsgStandards);
+    layout->addWidget(FSplitter);
+    // The response sits below the grid: the grid keeps the width its columns need, and the
+    // chart and plots share the width side by side.
+    FSplitter->setObjectName(QStringLiteral("StandardsSplitter"));
+    FSplitter->setChildrenCollapsible(true);
+    FSplitter->setCollapsible(0, false);
+    FSplitter->setStretchFactor(0, GridShare);
+    FSplitter->setStretchFactor(1, ResponseShare);
+    FSplitter->setSizes({GridShare * 100, ResponseShare * 100});
+    new TResponseCommands(*FResponseView, editor);
 
     TDataGrid& grid = *tsgStandards;
     grid.setObjectName(QStringLiteral("tsgStandards"));
@@ -57,10 +78,17 @@ TStandardsPage::TStandardsPage(TCalKitEditForm& editor, QWidget* parent)
     connect(&grid, &TDataGrid::CellChanged, this, &TStandardsPage::tsgStandardsCellChanged);
     connect(&grid, &TDataGrid::KeyPress, this, &TStandardsPage::tsgStandardsKeyPress);
     grid.SetOwner(this);
+    // The view follows the current row and every change the grid shows: typed values,
+    // undo and redo, pasted and cleared rows, a new model, a loaded kit.
+    TDataGridModel& cells = grid.Model();
+    connect(&cells, &QAbstractItemModel::dataChanged, this, &TStandardsPage::ShowResponse);
+    connect(&cells, &QAbstractItemModel::rowsInserted, this, &TStandardsPage::ShowResponse);
+    connect(&cells, &QAbstractItemModel::rowsRemoved, this, &TStandardsPage::ShowResponse);
 }
 
 TStandardsPage::~TStandardsPage()
 {
+    tsgStandards->Model().disconnect(this);
     tsgStandards->SetOwner(nullptr);
 }
 
@@ -190,9 +218,15 @@ void TStandardsPage::tsgEndCellEdit(int column, int row)
     FEditor.UndoHistory().SetTypingInProgress(false);
 }
 
+void TStandardsPage::ShowResponse()
+{
+    FResponseView->ShowStandard(FEditor.Kit(), tsgStandards->CurrentRow());
+}
+
 void TStandardsPage::tsgStandardsCellChanged(TGridCoord previous, TGridCoord current)
 {
-    (void)previous;
+    if (previous.Row != current.Row)
+        ShowResponse();
     ShowHint(current.Column, current.Row);
     FEditor.UndoHistory().SetTypingInProgress(false);
 }

@@ -11,7 +11,9 @@
 #include "ui/grid/GridOwner.h"
 #include "ui/grid/GridTypes.h"
 
+class QSplitter;
 class THistoryKeys;
+class TResponseView;
 
 class TCalKitEditForm;
 class TDataGrid;
@@ -27,6 +29,9 @@ public:
     ~TStandardsPage() override;
 
     TDataGrid& Grid() const { return *tsgStandards; }
+    // The response of the current row's standard, below the grid.
+    TResponseView& ResponseView() const { return *FResponseView; }
+    QSplitter& Splitter() const { return *FSplitter; }
 
     // TEditorPage
     int PageTag() const override { return Tag; }
@@ -49,9 +54,12 @@ private:
     void tsgStandardsKeyPress(TGridKey& key);
     void ShowHint(int column, int row);
     TStandard* StandardOf(int row) const;
+    void ShowResponse();
 
     TCalKitEditForm& FEditor;
+    QSplitter* FSplitter;
     TDataGrid* tsgStandards;
+    TResponseView* FResponseView;
     THistoryKeys* FHistoryKeys;
     const TStringList* FComboSource = nullptr;
 };

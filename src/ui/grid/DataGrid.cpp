@@ -85,6 +85,13 @@ TDataGrid::TDataGrid(QWidget* parent)
     rowHeadings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rowHeadings->setMinimumSectionSize(1);
     rowHeadings->viewport()->installEventFilter(this);
+    // The headings' own frame fills their background; their viewport paints only the
+    // headings. Filled by itself, the viewport counts as opaque and is then repainted on its
+    // own, which in a kit window reaching below the workspace's visible area paints its
+    // blank lower part over the workspace's scroll bar and the status bar.
+    rowHeadings->setBackgroundRole(rowHeadings->viewport()->backgroundRole());
+    rowHeadings->setAutoFillBackground(true);
+    rowHeadings->viewport()->setAutoFillBackground(false);
     rowHeadings->hide();
 
     // The button in the top-left corner carries the heading of the fixed column.

@@ -19,6 +19,7 @@ constexpr int FixedContexts[] = {
     4190, 4195,                                                // standards list, calibration type
     4210, 4215, 4220, 4225, 4230, 4235, 4240,                  // kit properties
     2230, 8010, 8015, 8020, 8100, 8105,                        // GPIB settings dialog
+    5100, 5110, 5115,                                          // response view and its exports
 };
 
 constexpr int OtherCellOffset = 5;

@@ -23,12 +23,17 @@ THelpSystem::~THelpSystem()
     // is ending then anyway.
     if (!QCoreApplication::closingDown())
         delete FWindow;
+    else if (!FWindow.isNull())
+        FWindow->hide();  // keeps where the user left it
 }
 
 THelpWindow& THelpSystem::EnsureWindow()
 {
-    if (FWindow.isNull())
+    if (FWindow.isNull()) {
         FWindow = new THelpWindow(FTopics);
+        // The help of the main window (this system's owner) opens on it the first time.
+        FWindow->RestorePlacement(qobject_cast<QWidget*>(parent()));
+    }
     return *FWindow;
 }
 

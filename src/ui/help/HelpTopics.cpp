@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 // The topics are compiled into the program's library; its resources must be registered once.
 static void RegisterHelpResources()
@@ -44,6 +45,13 @@ QString Between(const QString& html, const QString& open, const QString& close)
     return element.match(html).captured(1);
 }
 
+// HTML text as the reader sees it: character references such as "&#x27;" or "&amp;" become
+// the characters they stand for, runs of white space one blank.
+QString PlainText(const QString& html)
+{
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
 }  // namespace
 
 THelpTopics::THelpTopics(const QString& folder) : FFolder(folder)
@@ -52,7 +60,7 @@ THelpTopics::THelpTopics(const QString& folder) : FFolder(folder)
     const QDir dir(folder);
     for (const QString& topic : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
         const QString html = ReadText(dir.filePath(topic));
-        FTitles.insert(topic, Between(html, QStringLiteral("<title>"), QStringLiteral("</title>")).trimmed());
+        FTitles.insert(topic, PlainText(Between(html, QStringLiteral("<title>"), QStringLiteral("</title>"))));
         for (const QString& context : MetaValues(html, QStringLiteral("help-context"))) {
             bool ok = false;
             const int number = context.toInt(&ok);

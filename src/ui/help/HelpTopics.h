@@ -25,6 +25,7 @@ public:
     // Every topic's file name, in order.
     QStringList Topics() const { return FTitles.keys(); }
     bool Contains(const QString& topic) const { return FTitles.contains(topic); }
+    // The topic's title as plain text, character references decoded.
     QString Title(const QString& topic) const { return FTitles.value(topic); }
     QString Html(const QString& topic) const;
     QUrl Url(const QString& topic) const;

@@ -1,11 +1,16 @@
 #include "ui/help/HelpWindow.h"
 
+#include "ui/components/RegistrySettings.h"
 #include "ui/help/HelpTopics.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHideEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -29,7 +34,9 @@ QToolButton* NewButton(const QString& name, const QString& text, const QString& 
 
 }  // namespace
 
-THelpWindow::THelpWindow(const THelpTopics& topics, QWidget* parent) : QWidget(parent, Qt::Window), FTopics(topics)
+THelpWindow::THelpWindow(const THelpTopics& topics, QWidget* parent)
+    : QWidget(parent, Qt::Window), FTopics(topics),
+      FPlacement(std::make_unique<TRegistrySettings>(this, ProgramSettingsScope()))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_QuitOnClose, false);  // an open help window does not keep the program running
@@ -102,6 +109,41 @@ THelpWindow::THelpWindow(const THelpTopics& topics, QWidget* parent) : QWidget(p
             [this](QListWidgetItem* item) { ShowTopic(item->data(TopicRole).toString()); });
     connect(FList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ShowTopic(item->data(TopicRole).toString()); });
+
+    // Closed from the keyboard as other reading windows are; Ctrl+F4 too where that is the
+    // platform's Close key.
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!closeKeys.contains(key))
+            closeKeys.append(key);
+    for (const QKeySequence& key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+
+    // Only the window's own place and size are kept; nothing else of the program's settings.
+    FPlacement->SetAutoClear(false);
+}
+
+THelpWindow::~THelpWindow()
+{
+    if (isVisible())
+        FPlacement->SaveSettings();
+}
+
+void THelpWindow::RestorePlacement(QWidget* mainWindow)
+{
+    // On a small screen the first opening leaves a margin around the window.
+    if (const QScreen* shown = mainWindow != nullptr ? mainWindow->screen() : screen())
+        resize(size().boundedTo(shown->availableSize() * 0.9));
+    FPlacement->SetCentreOn(mainWindow);
+    FPlacement->LoadSettings();
+}
+
+void THelpWindow::hideEvent(QHideEvent* event)
+{
+    // Closed, or hidden with the program's end: where the user left it is where it opens next.
+    if (!event->spontaneous())
+        FPlacement->SaveSettings();
+    QWidget::hideEvent(event);
 }
 
 void THelpWindow::ShowTopic(const QString& topic)

@@ -209,6 +209,17 @@ void TMainForm::EditorStateChanged(TCalKitEditForm& editor)
     FIdle->Schedule();
 }
 
+std::optional<QString> TMainForm::AskFileName(const TFileDialogRequest& request)
+{
+    return FFileCommands->FileDialogs().Execute(request);
+}
+
+void TMainForm::ReportFileTrouble(const std::exception& error)
+{
+    FUserMsgForm->hide();
+    FUserMsgForm->ShowFileError(error);
+}
+
 void TMainForm::ShowPopupMenu(const QPoint& globalPos)
 {
     FMenus->PopupMenu->popup(globalPos);

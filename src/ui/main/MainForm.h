@@ -48,6 +48,9 @@ public:
     void SetCurrentVna(TVna& vna) override;
     void SaveEditor(TCalKitEditForm& editor) override;
     void EditorStateChanged(TCalKitEditForm& editor) override;
+    // The file commands' dialogs, and their message dialog for trouble.
+    std::optional<QString> AskFileName(const TFileDialogRequest& request) override;
+    void ReportFileTrouble(const std::exception& error) override;
 
     // The model chosen in the "&VNA" menu or the model box (catalogue index, low 7 bits):
     // it becomes the selected model and the active kit is converted to it.

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "ui/components/SpokenText.h"
+
 namespace {
 
 constexpr int InitialWidths[TMainStatusBar::PanelCount] = {350, 125, 25};
@@ -14,11 +16,12 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent)
     setAccessibleName(tr("Status bar"));
     setAccessibleDescription(tr("Hints, the status of the active cal kit and the selected VNA model"));
     setSizeGripEnabled(false);
-    const QString names[PanelCount] = {tr("Status"), tr("Selected VNA"), tr("Spare panel")};
+    // A panel's accessible name is its text (see SetPanelText); what it is for is its description.
+    const QString purposes[PanelCount] = {tr("Status"), tr("Selected VNA"), tr("Spare panel")};
     for (int panel = 0; panel < PanelCount; ++panel) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
-        label->setAccessibleName(names[panel]);
+        label->setAccessibleDescription(purposes[panel]);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
         FPanels[static_cast<std::size_t>(panel)] = label;
@@ -38,7 +41,7 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent)
 void TMainStatusBar::SetPanelText(int panel, const QString& text)
 {
     if (panel >= 0 && panel < PanelCount)
-        FPanels[static_cast<std::size_t>(panel)]->setText(text);
+        SetSpokenText(*FPanels[static_cast<std::size_t>(panel)], text);
 }
 
 QString TMainStatusBar::PanelText(int panel) const

@@ -4,9 +4,12 @@
 
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/AboutAnimation.h"
+#include "ui/dialogs/AboutTexts.h"
+#include "ui/dialogs/AboutVersionInfo.h"
 #include "ui/dialogs/GpibDebugUnit.h"
 #include "ui/dialogs/GpibSettings.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -114,5 +117,18 @@ TEST(Dialogs, EveryWindowAndControlCarriesItsNameForCodeAndScreenReaders)
                 << name.toStdString();
         }
     }
+
+    // A screen reader reads what the windows say: the About texts by name, the log's lines as
+    // its value, kept current as lines arrive.
+    const auto read = [](QWidget* window, const char* name, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))->text(kind);
+    };
+    EXPECT_EQ(read(&about, "LegalWarning", QAccessible::Name), AboutLegalWarningText());
+    EXPECT_EQ(read(&about, "Copyright", QAccessible::Name), ProgramVersionInfo().LegalCopyright);
+    EXPECT_EQ(read(&about, "Version", QAccessible::Name), "Version " + ProgramVersionInfo().ProductVersion);
+    EXPECT_EQ(read(&about, "License", QAccessible::Value), AboutLicenseText());
+    log->AppendLine(QStringLiteral("OUTPIDEN;"));
+    log->AppendLine(QStringLiteral("HP8753E"));
+    EXPECT_EQ(read(log, "Memo1", QAccessible::Value), "OUTPIDEN;\nHP8753E");
     log->close();
 }

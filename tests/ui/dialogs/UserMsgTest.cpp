@@ -1,5 +1,6 @@
 // The message and progress dialog: the texts and layout of each mode, the progress bar's
 // steps, Cancel, and the Help button's topics.
+#include <QAccessible>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -74,6 +75,17 @@ TEST_F(UserMsgTest, ProgressModesShowCancelAndTheBarWithoutBlocking)
     Form.BeginRead();
     EXPECT_FALSE(Form.Aborted());
     EXPECT_EQ(Heading().text(), "Reading calibration kit from VNA...");
+
+    // A screen reader reads the step being taken and how far it has come.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Heading())->text(QAccessible::Name),
+              "Reading calibration kit from VNA...");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Body())->text(QAccessible::Name), "Click Cancel to abort");
+    Form.SetStep(4999);
+    Form.StepProgress();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(&Bar());
+    ASSERT_NE(bar->valueInterface(), nullptr);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 5000);
+    EXPECT_EQ(bar->valueInterface()->maximumValue().toInt(), TUserMsgForm::ProgressMaximum);
     Form.hide();
 }
 

@@ -9,6 +9,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "analyzers/Vna.h"
 #include "support/UiTestSupport.h"
@@ -17,6 +20,7 @@
 #include "ui/editor/EditorHost.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/grid/DataGridModel.h"
+#include "ui/main/FileDialogs.h"
 
 // Stands in for the main window.
 class TFakeHost : public TEditorHost {
@@ -38,6 +42,18 @@ public:
             OnSave(editor);
     }
     void EditorStateChanged(TCalKitEditForm&) override {}
+
+    // The editor's own file dialogs answer with AnswerFileName (none: cancelled); the
+    // requests and the reported troubles are kept.
+    std::optional<QString> AnswerFileName;
+    std::vector<TFileDialogRequest> FileRequests;
+    std::vector<std::string> Troubles;
+    std::optional<QString> AskFileName(const TFileDialogRequest& request) override
+    {
+        FileRequests.push_back(request);
+        return AnswerFileName;
+    }
+    void ReportFileTrouble(const std::exception& error) override { Troubles.emplace_back(error.what()); }
 };
 
 // Shows a new editor on the host's model as an active window.

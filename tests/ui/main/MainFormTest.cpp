@@ -1,13 +1,19 @@
 // The main window with real kit windows: untitled kits, the action list and menus, model
 // selection across kits, the file commands through the dialogs' code path, file errors, the
 // close question at exit, recent files, and the settings of the next start.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <deque>
@@ -256,6 +262,35 @@ TEST_F(MainFormTest, ACorruptFileIsReportedAndLeavesNoWindow)
     EXPECT_EQ(Titles(), QStringList{"NewCalKit1"});
     EXPECT_TRUE(form.RecentFiles().Files().isEmpty());
     EXPECT_EQ(form.FileCommands().KitDirectory(), kitFolder) << "a failed open keeps the folder";
+}
+
+TEST_F(MainFormTest, ScreenReadersReadTheMessageAndTheSelectedModel)
+{
+    const auto spoken = [](QWidget* widget) {
+        QAccessibleInterface* accessible = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+        return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("(not accessible)");
+    };
+    TMainForm& form = Start();
+    auto* modelPanel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    auto* statusPanel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+    EXPECT_EQ(spoken(modelPanel), FromCore(Vnas()[0]->ModelName));
+    form.VnaSelector().MenuItems()[Model("8510C").ModelIndex]->trigger();
+    EXPECT_EQ(spoken(modelPanel), FromCore(Model("8510C").ModelName)) << "the name follows the model";
+
+    const QString path = WriteKit(QStringLiteral("broken.tsy"), "8753D/E", "", true);
+    QString heading, body, status;
+    const auto shown = WhenMessage([&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        heading = spoken(dialog->findChild<QLabel*>(QStringLiteral("Label1")));
+        body = spoken(dialog->findChild<QLabel*>(QStringLiteral("Label2")));
+        status = spoken(statusPanel);
+    });
+    Dialogs->Answers.push_back(path);
+    form.Actions().FileOpen->trigger();
+    ASSERT_TRUE(shown->Came);
+    EXPECT_EQ(heading, "File Operation has Failed!");
+    EXPECT_EQ(body, "Unable to open file: " + path + "\nThe cal kit data is corrupt.");
+    EXPECT_EQ(status, "Error: unable to open file.");
 }
 
 TEST_F(MainFormTest, ClosingADirtyKitAsksAndCancelStopsTheExit)
@@ -522,4 +557,66 @@ TEST_F(MainFormTest, UndoKeyInACellEditorUndoesTheKitsTyping)
     EXPECT_EQ(grid.CellText(8, 1), "0");
     EXPECT_EQ(grid.CurrentColumn(), 8);
     EXPECT_EQ(editor.Kit().Standard(1).StdType(), TStdType::Open) << "only the typing step goes";
+}
+
+TEST_F(MainFormTest, StatusPanelZeroShowsItsWholeTextAfterACellEdit)
+{
+    TMainForm& form = Start();
+    TCalKitEditForm& editor = Active();
+    ASSERT_GT(editor.parentWidget()->geometry().bottom(), form.Workspace().viewport()->height())
+        << "the kit window reaches below the workspace's visible area";
+    TDataGrid& grid = editor.StandardsPage().Grid();
+
+    // The screen where panel 0's text starts: letters, not a blank box of background.
+    const auto panelStartShows = [&form](const char* after) {
+        const QLabel* panel = form.MainStatusBar().findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+        const QRect onScreen(panel->mapToGlobal(QPoint()), panel->size());
+        const QImage shot = form.screen()->grabWindow(0).toImage();
+        int ink = 0;
+        for (int x = onScreen.left() + 2; x < onScreen.left() + 35; ++x)
+            for (int y = onScreen.top() + 2; y < onScreen.bottom() - 1; ++y)
+                ink += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+        EXPECT_GT(ink, 20) << "the start of the text is covered " << after;
+    };
+
+    // Whatever the window system shows, the row headings never paint beyond what the
+    // workspace shows of them.
+    struct TPaintWatch : QObject {
+        int Outside = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                const QRegion painted = static_cast<QPaintEvent*>(event)->region();
+                Outside += (painted - static_cast<QWidget*>(watched)->visibleRegion()).isEmpty() ? 0 : 1;
+            }
+            return false;
+        }
+    } watch;
+    grid.verticalHeader()->viewport()->installEventFilter(&watch);
+
+    // A type picked from the cell's drop-down list.
+    ASSERT_TRUE(grid.SetCurrentCell(2, 1));
+    ASSERT_TRUE(grid.StartEdit());
+    auto* type = grid.viewport()->findChild<QComboBox*>();
+    ASSERT_NE(type, nullptr);
+    type->showPopup();
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::qWait(300);  // the list is up and drawn, as the user sees it before a click
+    QAbstractItemView* list = type->view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    QTest::qWait(300);
+    panelStartShows("after a pick from a list");
+
+    // A coefficient typed and committed.
+    ASSERT_TRUE(grid.SetCurrentCell(6, 1));
+    grid.setFocus();
+    TypeKeys(grid, QStringLiteral("12"));
+    auto* cellEditor = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(cellEditor, nullptr);
+    QTest::keyClick(cellEditor, Qt::Key_Return);
+    QTest::qWait(100);
+    ASSERT_EQ(form.MainStatusBar().PanelText(0), "L3 (x 10e-42 H/Hz^3)");
+    panelStartShows("after typing");
+    EXPECT_EQ(watch.Outside, 0);
 }

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QRegularExpression>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -131,7 +132,9 @@ TEST_F(KitReportTest, TitleDescriptionAndStandardsTableAtScreenResolution)
     EXPECT_DOUBLE_EQ(label.Top(), 77 + 2 * r + 3);
     ASSERT_TRUE(label.Clip.has_value());
     EXPECT_EQ(*label.Clip, QRectF(edges[13], 77 + 2 * r, 672 - edges[13], r));
-    EXPECT_DOUBLE_EQ(report.Text("Waveguide").Top(), 77 + 9 * r + 3);  // standard 8
+    EXPECT_TRUE(report.TextsAt(77 + 9 * r + 3).contains("Coax") == false &&
+                report.TextsAt(77 + 9 * r + 3).filter(QRegularExpression("^Wave")).size() == 1)
+        << "standard 8's medium, as much of it as fits";
     EXPECT_EQ(report.TextsAt(77 + 8 * r + 3), QStringList{"#7"});  // a standard of type None
 }
 
@@ -206,6 +209,41 @@ TEST_F(KitReportTest, DescriptionLineEndsAtTheFirstLineBreakOrAfter69Characters)
     EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{"abc"});
     kit.SetDescription("\xE9talon \xB5m");  // Latin-1 texts stay what they are
     EXPECT_EQ(TPlayedReport(kit).TextsAt(26), QStringList{QString::fromUtf8("étalon µm")});
+}
+
+TEST_F(KitReportTest, CellTextsAreCutAtTheirCellsRightEdgeWithoutAnEllipsis)
+{
+    TCalKit kit(Model("8753D/E"));
+    FillSampleKit(kit);
+    TReportTexts texts = ReportTextsOf(kit);
+    const QString longName = QStringLiteral("Forward Transmission of a very long class name indeed");
+    texts.Classes.Rows[0][0] = longName;
+    texts.Classes.Headings[8] = QStringLiteral("A heading far wider than its column\nLabel");
+    const TPlayedReport report(kit, texts);
+
+    // Every cell text starts inside its cell and ends a few pixels before the next line.
+    int cellTexts = 0;
+    for (const TRecordedText& t : report.Device.Texts()) {
+        if (!t.Clip)
+            continue;
+        ++cellTexts;
+        EXPECT_GE(t.Baseline.x(), t.Clip->left()) << t.Text.toStdString();
+        EXPECT_LE(t.Baseline.x() + t.Width(), t.Clip->right() - 2) << t.Text.toStdString();
+    }
+    EXPECT_GT(cellTexts, 100);
+
+    // Long texts keep as much of their start as fits, with no "..." added.
+    const int t2 = 77 + 10 * 17 + 38;
+    const QString name = report.TextsAt(t2 + 2 * 17 + 3).value(0);
+    EXPECT_TRUE(longName.startsWith(name)) << name.toStdString();
+    EXPECT_GT(name.size(), 10);
+    EXPECT_LT(name.size(), longName.size());
+    const QString heading = report.TextsAt(t2 + 3).filter(QRegularExpression("^A ")).value(0);
+    EXPECT_TRUE(heading.startsWith("A heading")) << heading.toStdString();
+    EXPECT_FALSE(heading.contains(QChar(0x2026)) || heading.contains("..."));
+    const TRecordedText& cut = report.Text(heading);
+    const std::vector<int> edges = TReportLayout(96, 8, 15).ClassesColumnEdges();
+    EXPECT_NEAR(cut.Baseline.x() + cut.Width() / 2.0, (edges[8] + edges[9]) / 2.0, 1) << "still centred";
 }
 
 namespace {
