@@ -88,6 +88,7 @@ test-windows:
 	  -DCMAKE_BUILD_TYPE=Release -DTESSALY_UI=OFF > /dev/null
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@if [ ! -f $(WINDOWS_DIR)/wine/system.reg ]; then $(WINE_ENV) wineboot --init > /dev/null 2>&1 || true; fi
+	@$(WINE_ENV) wineserver --wait
 	@$(WINE_ENV) wineserver --persistent=60
 	@cd $(WINDOWS_DIR) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
 	  status=$$?; $(WINE_ENV) wineserver --kill; exit $$status
