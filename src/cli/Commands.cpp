@@ -10,6 +10,7 @@ const TCliCommand* const CommandTable[] = {
     &IdentifyCommand,
     &SendCommand,
     &ReadCommand,
+    &ResponseCommand,
 };
 
 } // namespace

@@ -45,6 +45,7 @@ extern const TCliCommand ConvertCommand;
 extern const TCliCommand IdentifyCommand;
 extern const TCliCommand SendCommand;
 extern const TCliCommand ReadCommand;
+extern const TCliCommand ResponseCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 
