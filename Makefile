@@ -22,7 +22,7 @@ CTEST_FLAGS :=
 endif
 
 FUZZ_DIR := build-fuzz
-FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste
+FUZZ_TARGETS := fuzz_kit_file fuzz_disk_8753 fuzz_disk_8510 fuzz_row_paste fuzz_touchstone
 FUZZ_SECONDS ?= 300
 
 .PHONY: deps configure build run test bench fuzz-build fuzz fuzz-ci clean test-windows package
@@ -104,8 +104,9 @@ package: deps build
 
 # The documentation's pictures of the program, drawn on a virtual screen: the main window with
 # two kits open (docs/screenshot.png), the GPIB Settings dialog with the substitute libraries
-# bound (docs/gpib-settings-dialog.png), a kit being sent (docs/gpib-send-in-progress.png) and
-# the response view of an example kit's open, short and thru/line (docs/response-*.png).
+# bound (docs/gpib-settings-dialog.png), a kit being sent (docs/gpib-send-in-progress.png),
+# the response view of an example kit's open, short and thru/line (docs/response-*.png) and
+# the comparison of a kit with a changed copy (docs/compare-window.png).
 SCREEN := xvfb-run -a -s "-screen 0 1280x800x24 -noreset"
 SIM_LIBRARIES := TESSALY_GPIB32_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_ni.so \
   TESSALY_SICL_LIBRARY=$(CURDIR)/$(BUILD_DIR)/lib/libtessaly_sim_sicl.so
@@ -126,3 +127,7 @@ screenshots: deps build
 	@echo "docs/response-short.png"
 	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --response 6 docs/examples/wr90-kit.tsy docs/response-thru.png
 	@echo "docs/response-thru.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --compare docs/compare-window.png
+	@echo "docs/compare-window.png"
+	@$(SCREEN) $(BUILD_DIR)/bin/tessaly-screenshot --fit 2 docs/examples/3.5mm-kit.tsy docs/fit-open.png
+	@echo "docs/fit-open.png"

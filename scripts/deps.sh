@@ -11,7 +11,7 @@ case "${1:-native}" in
     packages=(
       build-essential cmake ninja-build pkg-config
       clang libclang-rt-14-dev
-      libgtest-dev libgmock-dev libbenchmark-dev
+      libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       libcli11-dev nlohmann-json3-dev
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
       qt6-qpa-plugins
@@ -21,7 +21,7 @@ case "${1:-native}" in
     # The posix thread model of mingw-w64 has std::thread; wine runs the tests; googletest
     # holds the sources that the cross-build compiles for the target.
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest
-              libcli11-dev nlohmann-json3-dev) ;;
+              libcli11-dev nlohmann-json3-dev libeigen3-dev) ;;
   package)
     packages=(dpkg-dev file zip x11-utils) ;;
   *)

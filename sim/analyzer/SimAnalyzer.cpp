@@ -1,5 +1,6 @@
 #include "SimAnalyzer.h"
 
+#include "SimEnvironment.h"
 #include "SimErrorQueue.h"
 #include "SimKitMemory.h"
 #include "SimLegacyInterpreter.h"
@@ -7,28 +8,11 @@
 #include "SimScpiInterpreter.h"
 #include "SimStateFile.h"
 
-#include <cstdlib>
 #include <optional>
 
 namespace {
 
 constexpr std::uint8_t kMessageAvailable = 16;
-
-std::string Environment(const char* name)
-{
-#ifdef _MSC_VER
-    char* value = nullptr;
-    std::size_t length = 0;
-    if (_dupenv_s(&value, &length, name) != 0 || value == nullptr)
-        return {};
-    std::string text(value);
-    std::free(value);
-    return text;
-#else
-    const char* value = std::getenv(name);
-    return value ? value : "";
-#endif
-}
 
 std::unique_ptr<SimInterpreter> MakeInterpreter(const SimModel& model, SimKitMemory& memory, SimErrorQueue& errors)
 {
@@ -42,8 +26,8 @@ std::unique_ptr<SimInterpreter> MakeInterpreter(const SimModel& model, SimKitMem
 struct SimAnalyzer::Impl {
     explicit Impl(const SimModel& m)
         : model(m), name(m.name), memory(KitSlots(m.family), StandardsPerKit(m.family)),
-          errors(Environment("TESSALY_SIM_ERROR")), interpreter(MakeInterpreter(m, memory, errors)),
-          stateFile(Environment("TESSALY_SIM_STATE"), FamilySection(m.family))
+          errors(SimEnvironment("TESSALY_SIM_ERROR")), interpreter(MakeInterpreter(m, memory, errors)),
+          stateFile(SimEnvironment("TESSALY_SIM_STATE"), FamilySection(m.family))
     {
         memory.FromText(stateFile.Load());
         savedText = memory.ToText();

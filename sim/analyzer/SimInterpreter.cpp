@@ -1,6 +1,7 @@
 #include "SimInterpreter.h"
 
 #include "SimSyntax.h"
+#include "SimValueFault.h"
 
 SimInterpreter::SimInterpreter(const SimModel& model, SimKitMemory& memory, SimErrorQueue& errors)
     : model_(model), memory_(memory), errors_(errors)
@@ -20,4 +21,10 @@ std::optional<std::string> SimInterpreter::Execute(std::string_view message)
         }
     }
     return replies;
+}
+
+void SimInterpreter::StoreNumber(double& slot, double value)
+{
+    const std::optional<SimValueFault> fault = SimValueFault::FromEnvironment();
+    slot = fault && fault->Target(memory_.Current()) == &slot ? fault->value : value;
 }

@@ -44,6 +44,9 @@ protected:
     // Carries out one command (upper case outside its strings, trimmed); returns the reply
     // of a query. Throws SimCommandError when the command is refused.
     virtual std::optional<std::string> Run(const std::string& command) = 0;
+    // Stores a number sent for slot, a number of the selected kit; the stored-value fault
+    // (SimValueFault) stores its own value instead when it names that number.
+    void StoreNumber(double& slot, double value);
 
     const SimModel& model_;
     SimKitMemory& memory_;

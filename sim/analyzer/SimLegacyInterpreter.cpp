@@ -202,7 +202,7 @@ std::optional<std::string> SimLegacyInterpreter::RunNumeric(const std::string& m
         const std::optional<double> entered = ParseQuantity(argument, UnitOf(mnemonic));
         if (!entered)
             Fail(kSyntaxError, command);
-        value = *entered;
+        StoreNumber(value, *entered);
     }
     active_ = mnemonic;
     return std::nullopt;

@@ -250,12 +250,12 @@ void SimScpiInterpreter::AddNumber(const std::string& pattern, SimUnit unit, std
 {
     Add(
         pattern,
-        [unit, field](const Call& c) {
+        [this, unit, field](const Call& c) {
             RequireParameter(c.parameters, c.command);
             const std::optional<double> value = ParseQuantity(c.parameters, unit);
             if (!value)
                 Fail(kDataTypeError, c.command);
-            field() = *value;
+            StoreNumber(field(), *value);
         },
         [field](const Call&) { return ScpiNumber(field()); });
 }

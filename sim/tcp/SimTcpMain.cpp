@@ -32,7 +32,8 @@ const char* const Usage =
     "  --log FILE               append every event to FILE, one line each\n"
     "  --close-after N          drop the connection when its Nth message arrives\n"
     "  --silent                 take every byte and never answer\n"
-    "  --until-input-ends       stop when standard input ends (where there is no SIGTERM)\n";
+    "  --until-input-ends       stop when standard input ends (where there is no SIGTERM)\n"
+    "  --hostile-reply          answer every query with ESC ]0;x BEL CR LF (sets a terminal's title)\n";
 
 struct Options {
     std::string protocol = "raw";
@@ -44,6 +45,7 @@ struct Options {
     long closeAfter = 0;
     bool silent = false;
     bool untilInputEnds = false;
+    bool hostileReply = false;
 };
 
 [[noreturn]] void FailUsage(const std::string& message)
@@ -89,6 +91,10 @@ Options ParseOptions(const std::vector<std::string>& arguments)
         }
         if (option == "--until-input-ends") {
             options.untilInputEnds = true;
+            continue;
+        }
+        if (option == "--hostile-reply") {
+            options.hostileReply = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -139,7 +145,7 @@ int main(int argc, char** argv)
         const SimTcpTranscript transcript(options.log);
         SimTcpInstrument instrument(analyzer, transcript, options.closeAfter, int(options.address));
         const auto session = MakeSimTcpSession(options.protocol, instrument);
-        SimTcpServer server(int(options.port), *session, instrument, SimTcpFaults{options.silent});
+        SimTcpServer server(int(options.port), *session, instrument, SimTcpFaults{options.silent, options.hostileReply});
         std::printf("%d\n", server.Port());
         std::fflush(stdout);
         server.Run([] { return StopSignal != 0; }, std::chrono::seconds(options.idleSeconds));

@@ -10,6 +10,8 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds Slice{100};
 // How long a reply may take to leave before the connection is given up.
 constexpr std::chrono::seconds SendLimit{5};
+// What a hostile instrument answers: a terminal's "set the title" sequence, then CR LF.
+constexpr const char* HostileReply = "\x1b]0;x\x07\r\n";
 
 [[noreturn]] void Fail(const std::string& what)
 {
@@ -97,6 +99,8 @@ void SimTcpServer::Serve(TSocketHandle client, const std::function<bool()>& stop
         } catch (const SimHangUp&) {
             return;
         }
+        if (faults_.hostileReply && !answer.empty())
+            answer = HostileReply;
         if (!SendAll(client.Get(), answer))
             return;
     }

@@ -11,7 +11,8 @@
 #include <stdexcept>
 
 struct SimTcpFaults {
-    bool silent = false; // take everything, answer nothing
+    bool silent = false;       // take everything, answer nothing
+    bool hostileReply = false; // answer every query with a terminal escape sequence and CR LF
 };
 
 class SimTcpServer {

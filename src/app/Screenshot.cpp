@@ -3,7 +3,9 @@
 // the GPIB Settings dialog; with --send the main window while a kit is being sent to the
 // analyzer; with --help the help window on the quick start tutorial; with --response ROW KIT
 // the kit file KIT in a maximized window, its standard ROW current and the response view
-// pointing at a frequency. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
+// pointing at a frequency; with --fit ROW KIT the same with the Fit to Measurement dialog open
+// on a made-up measurement of standard ROW; with --compare the comparison of the active kit with a
+// changed copy of it. Run it on a display of at least 1280 x 800 pixels (for example under xvfb-run);
 // for the dialog, point TESSALY_GPIB32_LIBRARY and TESSALY_SICL_LIBRARY at the substitute
 // libraries so that both drivers can be chosen.
 #include <QApplication>
@@ -25,11 +27,14 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
 #include "kit/CalKit.h"
 #include "kit/KitFile.h"
+#include "response/ResponseSweep.h"
+#include "response/StandardTouchstone.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/HelpHook.h"
 #include "ui/components/UserLocale.h"
@@ -38,8 +43,10 @@
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/StandardCells.h"
 #include "ui/editor/StandardsPage.h"
+#include "ui/fit/FitDialog.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/main/KitWindows.h"
+#include "ui/main/FileDialogs.h"
 #include "ui/main/KitWorkspace.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainForm.h"
@@ -68,8 +75,9 @@ const TExampleStandard ExampleStandards[] = {
     {8, TStdType::Open, 49.433, -310.13, 23.168, -0.15966, 29.243, 2.2, 999, "OPEN F"},
 };
 
+// changed: the copy that File > Compare with... compares with, a few values apart.
 void WriteExampleKit(const QString& fileName, const char* modelName, const char* label, const char* description,
-                     int standards)
+                     int standards, bool changed = false)
 {
     TVna* vna = FindVna(modelName);
     if (!vna)
@@ -92,15 +100,31 @@ void WriteExampleKit(const QString& fileName, const char* modelName, const char*
         if (example.Label == std::string("SLIDING"))
             standard.SetLoadType(TLoadType::Sliding);
     }
+    if (changed) {
+        kit.Standard(2).SetOffsetDelay(29.25);
+        kit.Standard(5).SetLoadType(TLoadType::Fixed);
+        kit.StdClass(2).SetStd(2, 7);
+        kit.SetSystemZ0(75);
+    }
     WriteKitFile(kit, ToCorePath(fileName));
 }
 
-enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response };
+enum class TScene { Kits, GpibSettings, SendInProgress, Help, Response, Compare, Fit };
 
 // The grid's height in the response pictures: the heading and seven rows.
 constexpr int ResponseGridHeight = 36 + 7 * 24 + 4;
 // Where the pointer rests on the phase plot, as a share of its width.
 constexpr double ResponsePointerShare = 0.4;
+
+// Answers the open dialog with one file name.
+class TChosenFile final : public TFileDialogs {
+public:
+    explicit TChosenFile(QString name) : FName(std::move(name)) {}
+    std::optional<QString> Execute(const TFileDialogRequest&) override { return FName; }
+
+private:
+    QString FName;
+};
 
 // The part of the screen that rectangle covers.
 bool SaveScreen(const QWidget& on, const QRect& rectangle, const char* fileName)
@@ -208,6 +232,63 @@ void ShowResponse(TMainForm& mainForm, int row)
     QApplication::sendEvent(&view, &move);
 }
 
+// File > Compare with... the kit file other: the choice answered with Kit File, the
+// comparison window grabbed and closed.
+void ShootComparison(TMainForm& mainForm, const QString& other, const char* fileName, int& status)
+{
+    mainForm.SetFileDialogs(std::make_unique<TChosenFile>(other));
+    Repeat(&mainForm, [&mainForm, fileName, &status] {
+        QWidget* source = QApplication::activeModalWidget();
+        if (!source || !source->isVisible())
+            return false;
+        Repeat(&mainForm, [&mainForm, fileName, &status] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (!window || !window->isVisible() || window->objectName() != QLatin1String("KitComparisonForm"))
+                return false;
+            status = SaveScreen(mainForm, window->frameGeometry(), fileName) ? 0 : 1;
+            window->close();
+            return true;
+        });
+        source->findChild<QPushButton*>(QStringLiteral("btnKitFile"))->click();
+        return true;
+    });
+    mainForm.Actions().FileCompare->trigger();
+}
+
+// A measurement of standard row of the kit for the fit picture: its modelled response with
+// 10 % more C0 (a home-made open) and a little noise, written into folder.
+QString WriteMeasurement(const TCalKit& kit, int row, const QString& folder)
+{
+    auto copy = TCalKit::CreateCopy(kit);
+    TStandard& standard = copy->Standard(row);
+    standard.SetC0(standard.C0() * 1.1);
+    TTouchstoneData data = StandardTouchstone(*copy, row, SweepFrequencies(DefaultSweep(*copy, row)));
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0, 2e-3);
+    for (TSParameters& s : data.Points)
+        s.S11 += TComplex{noise(random), noise(random)};
+    const QString fileName = folder + QStringLiteral("/measured open.s1p");
+    WriteTouchstone(ToCorePath(fileName), data);
+    return fileName;
+}
+
+// The response of standard row with the fit dialog beside it, the measurement loaded.
+std::unique_ptr<TFitDialog> ShowFit(TMainForm& mainForm, int row, const QString& folder)
+{
+    TCalKitEditForm* editor = mainForm.ActiveEditor();
+    if (!editor)
+        return nullptr;
+    ShowResponse(mainForm, row);
+    auto dialog = std::make_unique<TFitDialog>(*editor, row, &mainForm);
+    dialog->LoadFile(WriteMeasurement(editor->Kit(), row, folder));
+    dialog->resize(560, 300);
+    dialog->show();
+    const QRect frame = mainForm.frameGeometry();
+    dialog->move(frame.right() - dialog->frameGeometry().width() - 16, frame.top() + 90);
+    QApplication::processEvents();
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -215,8 +296,8 @@ int main(int argc, char** argv)
     TScene scene = TScene::Kits;
     int responseRow = 0;
     QString responseKit;
-    if (argc == 5 && std::strcmp(argv[1], "--response") == 0) {
-        scene = TScene::Response;
+    if (argc == 5 && (std::strcmp(argv[1], "--response") == 0 || std::strcmp(argv[1], "--fit") == 0)) {
+        scene = std::strcmp(argv[1], "--fit") == 0 ? TScene::Fit : TScene::Response;
         responseRow = std::atoi(argv[2]);
         responseKit = QString::fromLocal8Bit(argv[3]);
     } else if (argc == 3 && std::strcmp(argv[1], "--gpib-settings") == 0)
@@ -225,8 +306,11 @@ int main(int argc, char** argv)
         scene = TScene::SendInProgress;
     else if (argc == 3 && std::strcmp(argv[1], "--help") == 0)
         scene = TScene::Help;
+    else if (argc == 3 && std::strcmp(argv[1], "--compare") == 0)
+        scene = TScene::Compare;
     else if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help | --response ROW KIT] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: tessaly-screenshot [--gpib-settings | --send | --help | --compare | "
+                             "--response ROW KIT | --fit ROW KIT] OUTPUT.png\n");
         return 2;
     }
     const char* const output = argv[argc - 1];
@@ -253,10 +337,13 @@ int main(int argc, char** argv)
     const QString second = work.path() + QStringLiteral("/PNA port kit.tsy");
     WriteExampleKit(first, "8753D/E", "3.5MM LAB", "3.5 mm coaxial kit of the RF lab", 8);
     WriteExampleKit(second, "PNA", "PNA 3.5", "3.5 mm kit for the PNA test set", 4);
+    const QString changed = work.path() + QStringLiteral("/3.5mm lab kit, March.tsy");
+    WriteExampleKit(changed, "8753D/E", "3.5MM LAB", "3.5 mm coaxial kit of the RF lab", 8, true);
 
     int status = 1;
     {
-        TMainForm mainForm(scene == TScene::Response ? QStringList{responseKit} : QStringList{second, first});
+        const bool oneKit = scene == TScene::Response || scene == TScene::Fit;
+        TMainForm mainForm(oneKit ? QStringList{responseKit} : QStringList{second, first});
         mainForm.resize(1200, 720);
         mainForm.move(0, 0);
         mainForm.show();
@@ -270,12 +357,16 @@ int main(int argc, char** argv)
             mainForm.KitWindows().Activate(*editor);
         if (scene == TScene::Response)
             ShowResponse(mainForm, responseRow);
+        std::unique_ptr<TFitDialog> fitDialog;
+        if (scene == TScene::Fit)
+            fitDialog = ShowFit(mainForm, responseRow, work.path());
         mainForm.UpdateStatusText(QString());
 
         QTimer::singleShot(800, &application, [&] {
             switch (scene) {
             case TScene::Kits:
             case TScene::Response:
+            case TScene::Fit:
                 status = SaveScreen(mainForm, mainForm.frameGeometry(), output) ? 0 : 1;
                 break;
             case TScene::GpibSettings:
@@ -286,6 +377,9 @@ int main(int argc, char** argv)
                 break;
             case TScene::Help:
                 ShootHelp(mainForm, output, status);
+                break;
+            case TScene::Compare:
+                ShootComparison(mainForm, changed, output, status);
                 break;
             }
             application.quit();

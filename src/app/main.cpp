@@ -9,6 +9,7 @@
 
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
+#include "kit/FileImage.h"
 #include "ui/components/SingleInstance.h"
 #include "ui/components/UserLocale.h"
 #include "ui/main/ArrivingKitFiles.h"
@@ -31,6 +32,7 @@ QStringList CommandLineFiles()
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    IgnoreFileSizeLimitSignal();
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setOrganizationName(QStringLiteral("Brightmoor"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));

@@ -66,7 +66,8 @@ void TGpibCard::Log(const std::string& text)
     if (!LogGpib || !LogSink)
         return;
     const TGpibLogSink sink = LogSink;
-    sink(text);
+    // A reply is whatever came over the bus; the log shows its control characters escaped.
+    sink(EscapeControlCharacters(text));
 }
 
 TNoGpibCard::TNoGpibCard() : TGpibCard(gdNone, 0, 0, 0) { SetLoaded(true); }

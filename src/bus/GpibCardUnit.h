@@ -49,7 +49,7 @@ public:
     // runs over and over so that a Cancel button stays live.
     void Wait();
     // Appends text as one line to the traffic log while LogGpib is on and a log sink is
-    // installed.
+    // installed; control characters in it appear escaped (EscapeControlCharacters).
     void Log(const std::string& text);
 
 protected:

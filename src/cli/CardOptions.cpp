@@ -7,22 +7,13 @@
 #include "bus/GpibCardUnit.h"
 #include "bus/NI_gpib.h"
 #include "bus/NetworkCard.h"
+#include "bus/UserInterrupt.h"
 #include "kit/Utility.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-// A whole number given with option; wrong usage when it is none.
-int RequireNumber(TCommandLine& commandLine, const TOption& option)
-{
-    const std::string text = option.Value();
-    std::int32_t value = 0;
-    if (!TryParseInt(text, value))
-        commandLine.FailUsage(option.Name() + " takes a whole number, not \"" + text + "\".");
-    return value;
-}
 
 TGpibDriver RequireDriver(TCommandLine& commandLine, const TOption& option)
 {
@@ -83,9 +74,9 @@ TCardSession::TCardSession(TCommandLine& commandLine, const TCardOptions& option
     const bool explicitCard = options.Card.IsSet();
     const TGpibDriver driver = explicitCard ? RequireDriver(commandLine, options.Card) : gdNI;
     const bool board = options.Board.IsSet();
-    const int boardNumber = board ? RequireNumber(commandLine, options.Board) : 0;
+    const int boardNumber = board ? commandLine.RequireNumber(options.Board) : 0;
     const bool address = options.Address.IsSet();
-    const int addressNumber = address ? RequireNumber(commandLine, options.Address) : 0;
+    const int addressNumber = address ? commandLine.RequireNumber(options.Address) : 0;
     const bool host = options.Host.IsSet();
     const std::string hostName = ToLatin1(options.Host.Value());
     const bool port = options.Port.IsSet();
@@ -135,6 +126,7 @@ TCardSession::~TCardSession()
 
 void TCardSession::Transfer(const std::function<void(TGpibCard&)>& action)
 {
+    const TUserInterrupt interrupt;
     WithOpenCard(*card_, [&] { action(*card_); });
 }
 
@@ -173,7 +165,7 @@ void ApplyGpibOption(TCommandLine& commandLine, const TOption& option, TVna& vna
 {
     if (!option.IsSet())
         return;
-    const int number = RequireNumber(commandLine, option);
+    const int number = commandLine.RequireNumber(option);
     const int count = static_cast<int>(vna.GpibOptions.size());
     if (count == 0)
         commandLine.FailUsage("The model " + FromLatin1(vna.ModelName) + " has no GPIB options.");

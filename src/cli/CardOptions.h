@@ -45,6 +45,7 @@ public:
     TGpibCard& Card() const { return *card_; }
 
     // Runs action with the card opened; the card is closed again whenever opening succeeded.
+    // Ctrl-C meanwhile ends it with EUserAbort at the card's next pause or wait.
     void Transfer(const std::function<void(TGpibCard&)>& action);
     // Runs the command's body, then prints the traffic log, also when body raised. Returns
     // body's exit status.

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "analyzers/Vna.h"
+#include "kit/Utility.h"
 
 #include <algorithm>
 #include <cctype>
@@ -254,6 +255,15 @@ void TCommandLine::FailUsage(const std::string& message) const
 std::string TCommandLine::Help() const
 {
     return app_.help("tessaly-kit");
+}
+
+int TCommandLine::RequireNumber(const TOption& option) const
+{
+    const std::string text = option.Value();
+    std::int32_t value = 0;
+    if (!TryParseInt(text, value))
+        FailUsage(option.Name() + " takes a whole number, not \"" + text + "\".");
+    return value;
 }
 
 TVna& TCommandLine::RequireModel(const std::string& text) const

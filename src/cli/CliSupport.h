@@ -106,6 +106,8 @@ public:
     // The catalogue model that text names (index 0..16 or model name without "Agilent ",
     // letter case ignored). An unknown model is wrong usage.
     TVna& RequireModel(const std::string& text) const;
+    // The whole number given with option; wrong usage when it is none.
+    int RequireNumber(const TOption& option) const;
 
 private:
     // Wrong usage for a value given to an option that takes none: "--log=x".

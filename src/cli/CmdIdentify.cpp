@@ -4,6 +4,7 @@
 #include "CliSupport.h"
 #include "Commands.h"
 #include "analyzers/Vna.h"
+#include "kit/Utility.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ int RunIdentify(const TCliCommand& self, const std::vector<std::string>& argumen
     return session.WithLog([&] {
         std::string reply;
         session.Transfer([&](TGpibCard& card) { reply = vna.Identify(card); });
-        WriteOut(FromLatin1(reply) + '\n');
+        WriteOut(FromLatin1(EscapeControlCharacters(reply)) + '\n');
         return static_cast<int>(ExitSuccess);
     });
 }

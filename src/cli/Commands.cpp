@@ -7,10 +7,12 @@ const TCliCommand* const CommandTable[] = {
     &DescribeCommand,
     &ExportCommand,
     &ConvertCommand,
+    &DiffCommand,
     &IdentifyCommand,
     &SendCommand,
     &ReadCommand,
     &ResponseCommand,
+    &FitCommand,
 };
 
 } // namespace

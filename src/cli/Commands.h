@@ -42,10 +42,12 @@ extern const TCliCommand ModelsCommand;
 extern const TCliCommand DescribeCommand;
 extern const TCliCommand ExportCommand;
 extern const TCliCommand ConvertCommand;
+extern const TCliCommand DiffCommand;
 extern const TCliCommand IdentifyCommand;
 extern const TCliCommand SendCommand;
 extern const TCliCommand ReadCommand;
 extern const TCliCommand ResponseCommand;
+extern const TCliCommand FitCommand;
 
 std::span<const TCliCommand* const> CliCommands();
 

@@ -1,10 +1,8 @@
 #include "TransferProgress.h"
 
 #include "CliSupport.h"
-#include "kit/Utility.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 
 #if defined(_WIN32)
@@ -14,15 +12,6 @@
 #endif
 
 namespace {
-
-volatile std::sig_atomic_t Interrupted = 0;
-
-extern "C" void OnInterrupt(int)
-{
-    Interrupted = 1;
-    // The next Ctrl-C is not caught: it ends the program the usual way.
-    std::signal(SIGINT, SIG_DFL);
-}
 
 bool StandardErrorIsTerminal()
 {
@@ -40,16 +29,11 @@ constexpr int BarWidth = 40;
 TTransferProgress::TTransferProgress(const std::string& caption, int steps)
     : caption_(caption), steps_(std::max(steps, 1)), visible_(StandardErrorIsTerminal())
 {
-    Interrupted = 0;
-    previousHandler_ = std::signal(SIGINT, OnInterrupt);
-    if (previousHandler_ == SIG_ERR)
-        previousHandler_ = SIG_DFL;
     Draw();
 }
 
 TTransferProgress::~TTransferProgress()
 {
-    std::signal(SIGINT, previousHandler_);
     if (visible_)
         WriteError("\n");
 }
@@ -63,8 +47,6 @@ void TTransferProgress::Step()
 {
     done_ = std::min(done_ + 1, steps_);
     Draw();
-    if (Interrupted != 0)
-        throw EUserAbort();
 }
 
 void TTransferProgress::Draw() const

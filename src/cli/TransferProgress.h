@@ -1,7 +1,5 @@
 // The progress of one send or read: a bar on standard error while it is a terminal (nothing
-// otherwise), and Ctrl-C as the Cancel button: the interrupt only sets a flag, and the next
-// progress step raises EUserAbort, so the transfer ends between two steps and the card is
-// closed as after any failure. A second Ctrl-C ends the program at once.
+// otherwise). Ctrl-C, the Cancel button of the tool, is the card session's (TUserInterrupt).
 #pragma once
 
 #include "analyzers/Vna.h"
@@ -27,5 +25,4 @@ private:
     int steps_;
     int done_ = 0;
     bool visible_;
-    void (*previousHandler_)(int);
 };

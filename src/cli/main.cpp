@@ -2,6 +2,7 @@
 // it; maps failures to the exit status.
 #include "CliSupport.h"
 #include "Commands.h"
+#include "kit/FileImage.h"
 #include "kit/Utility.h"
 
 #include <algorithm>
@@ -57,6 +58,7 @@ int RunCommand(const TCliCommand& command, const std::vector<std::string>& argum
 
 int main(int argc, char* argv[])
 {
+    IgnoreFileSizeLimitSignal();
     UseBinaryStandardStreams();
     CLI::App app("Converts, inspects and transfers calibration kits of HP/Agilent vector network analyzers.",
                  "tessaly-kit");

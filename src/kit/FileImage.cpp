@@ -9,6 +9,8 @@
 #include <random>
 #include <system_error>
 
+#include <csignal>
+
 namespace fs = std::filesystem;
 
 std::string CannotOpenMessage(const std::string& fileName)
@@ -58,17 +60,19 @@ private:
     std::FILE* file_;
 };
 
-// The file that a save replaces: the target of a symbolic link, else the name itself.
+// The file that a save replaces: the target of a symbolic link, else the name itself. A link
+// that leads nowhere (its target missing, or links that lead round in a loop) is refused
+// rather than replaced by a file of its own.
 fs::path SaveTarget(const std::string& fileName)
 {
     const fs::path path = PathFromUtf8(fileName);
     std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path resolved = fs::canonical(path, ec);
-        if (!ec)
-            return resolved;
-    }
-    return path;
+    if (!fs::is_symlink(fs::symlink_status(path, ec)))
+        return path;
+    fs::path resolved = fs::canonical(path, ec);
+    if (ec)
+        throw ECannotSaveFile(CannotSaveMessage(fileName));
+    return resolved;
 }
 
 // A new, empty temporary file beside target, created exclusively; its stream and name.
@@ -96,6 +100,13 @@ bool WriteAll(std::FILE* file, TConstByteSpan image)
 }
 
 } // namespace
+
+void IgnoreFileSizeLimitSignal()
+{
+#if defined(SIGXFSZ)
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size)
 {

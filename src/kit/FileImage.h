@@ -22,15 +22,22 @@ std::string CannotSaveMessage(const std::string& fileName);
 std::string ReadOnlyMessage(const std::string& fileName);
 
 // The first size bytes of the file, read with exclusive sharing where the platform has it.
-// ECannotOpenFile when the file cannot be opened or holds fewer bytes; the rest is ignored.
+// ECannotOpenFile when the file cannot be opened, is no regular file (a FIFO, a device or a
+// folder; refused at once, never waited on) or holds fewer bytes; the rest is ignored.
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size);
 
-// Replaces the file (through a symbolic link: its target) with image. The image goes to a
+// Replaces the file (through a symbolic link: its target; a dangling or looping link is
+// refused with ECannotSaveFile) with image. The image goes to a
 // temporary file in the same folder, which is renamed over the target only when it was
 // written completely; an existing target keeps its permissions. A failure leaves an existing
 // target as it was and no temporary file behind. EFileReadOnly for a read-only target (it is
 // never replaced), ECannotSaveFile for any other failure.
 void SaveFileImage(const std::string& fileName, TConstByteSpan image);
+
+// Lets a write beyond the process's file-size limit fail (EFBIG) instead of ending the
+// process, so that a save that meets the limit cleans up and reports as any failed save.
+// Each program calls this once at start.
+void IgnoreFileSizeLimitSignal();
 
 // Builds the image of fileName; a failure other than the program's own (a field outside the
 // image, a malformed model table) becomes ECannotSaveFile.

@@ -55,7 +55,13 @@ std::FILE* OpenFileForReading(const std::string& fileName)
         errno = ENOENT;
         return nullptr;
     }
-    return _wfsopen(wide.c_str(), L"rb", _SH_DENYRW);
+    std::FILE* file = _wfsopen(wide.c_str(), L"rb", _SH_DENYRW);
+    struct _stat64 status {};
+    if (file != nullptr && (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 std::FILE* CreateNewFile(const std::string& fileName)
@@ -108,7 +114,20 @@ bool IsReadOnlyFile(const std::string& fileName)
 
 std::FILE* OpenFileForReading(const std::string& fileName)
 {
-    return std::fopen(fileName.c_str(), "rb");
+    // Opened without blocking (opening a FIFO would wait for a writer), then refused unless it
+    // is a regular file, so that no read can hang on a FIFO or run on forever on a device.
+    const int descriptor = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor == -1)
+        return nullptr;
+    struct stat status {};
+    const int flags = fcntl(descriptor, F_GETFL);
+    std::FILE* file = nullptr;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && flags != -1 &&
+        fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0)
+        file = fdopen(descriptor, "rb");
+    if (file == nullptr)
+        close(descriptor);
+    return file;
 }
 
 std::FILE* CreateNewFile(const std::string& fileName)

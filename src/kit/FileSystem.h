@@ -13,7 +13,8 @@ std::filesystem::path PathFromUtf8(const std::string& fileName);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
 // Opens the file for binary reading; on Windows no other process may open it meanwhile.
-// nullptr when it cannot be opened.
+// nullptr when it cannot be opened or is no regular file (a FIFO, a device or a folder:
+// refused at once, never waited on).
 std::FILE* OpenFileForReading(const std::string& fileName);
 
 // Creates the file for binary writing, failing when anything of that name exists already

@@ -59,6 +59,28 @@ std::string Trim(std::string_view text)
     return std::string(text.substr(first, last - first));
 }
 
+std::string EscapeControlCharacters(std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '\t' || (code >= 32 && code < 127) || code >= 160)
+            shown += c;
+        else if (c == '\r')
+            shown += "\\r";
+        else if (c == '\n')
+            shown += "\\n";
+        else {
+            shown += "\\x";
+            shown += Hex[code >> 4];
+            shown += Hex[code & 15];
+        }
+    }
+    return shown;
+}
+
 bool TryParseInt(std::string_view text, std::int32_t& value)
 {
     const std::string t = Trim(text);

@@ -70,6 +70,11 @@ std::string FirstChars(std::string_view text, int count);
 // Removes leading and trailing characters with codes 0 to 32.
 std::string Trim(std::string_view text);
 
+// text as a terminal or a log window may show it: every control character but the tab (codes
+// 0 to 31, 127 and 128 to 159) written as an escape, "\r", "\n" or "\x1b", so that bytes
+// from an instrument cannot move the cursor, set a window title or hide what came before.
+std::string EscapeControlCharacters(std::string_view text);
+
 // Parses text as an integer or a float after trimming blanks; 0 when it is not a number.
 // The decimal separator of floats is given (a full stop for instrument replies and files).
 std::int32_t ParseIntOrZero(std::string_view text);

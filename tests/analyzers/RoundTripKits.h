@@ -39,6 +39,20 @@ inline void FillRoundTripKit(TCalKit& kit)
         Assign(kit, c, {c % 8 + 1, 0, c % 3, 7, 0, 0, c % 2 ? 4 : 0}, "");
 }
 
+// The class lists without the empty positions between their numbers, as the disk files need
+// them (they keep a class up to its first empty position).
+inline void CloseClassGaps(TCalKit& kit)
+{
+    for (int c = 1; c <= kit.Vna().NumClasses; ++c) {
+        TStdClassValues values{{}, kit.StdClass(c).Label()};
+        std::size_t filled = 0;
+        for (const std::int32_t number : kit.StdClass(c).Values().Std)
+            if (number != 0)
+                values.Std[filled++] = number;
+        kit.StdClass(c).SetValues(values);
+    }
+}
+
 inline void ExpectReadBack(const TCalKit& sent, const TCalKit& read)
 {
     const TVna& vna = sent.Vna();

@@ -134,7 +134,8 @@ TEST(PrologixCard, SetsUpTheControllerAndHandsTheAnalyzerWhatAGpibCardWould)
     card.Write("A\rB\nC\x1B");
     card.Close();
     EXPECT_EQ(reply, identity);
-    EXPECT_EQ(hooks.logged, (Lines{"OUTPIDEN;", identity, "LABK \"A+B\";", "++clr", "A\rB\nC\x1B"}));
+    // The log shows the command's control characters escaped.
+    EXPECT_EQ(hooks.logged, (Lines{"OUTPIDEN;", identity, "LABK \"A+B\";", "++clr", "A\\rB\\nC\\x1b"}));
     EXPECT_FALSE(card.Connected());
 
     ASSERT_EQ(sim.Stop(), 0);

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 std::string Text(const std::vector<std::uint8_t>& bytes)
@@ -127,6 +131,37 @@ TEST_F(ConvertExport, BadInputFailsWithTheProgramsMessage)
     }
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"corrupt.tsy", "sample.tsy", "short.tsy"}));
 }
+
+#if !defined(_WIN32)
+// A FIFO given as input returns at once; a file-size limit reached part-way through a save
+// (the shell's ulimit -f) and a looping link given as output end with the save message. The
+// files stay as they were, and no temporary file is left.
+TEST_F(ConvertExport, PipesFileSizeLimitsAndLinkLoopsEndWithTheMessage)
+{
+    const std::string fifo = folder.File("pipe.tsy");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    TKitRun run = Kit({"convert", fifo, folder.File("out.tsy")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "Unable to open file: " + fifo + "\nReason unknown.\n");
+
+    const std::string old = folder.File("old.tsy");
+    const std::vector<std::uint8_t> oldBytes(3000, 0x5a);
+    WriteBytes(old, oldBytes);
+    run = TChildProcess("/bin/sh", {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", TESSALY_KIT_PATH, "convert", sample, old})
+              .Finish();
+    EXPECT_EQ(run.Status, 1) << "-1: a signal ended the tool";
+    EXPECT_EQ(run.Err, "Unable to save file: " + old + "\nReason unknown.\n");
+    EXPECT_EQ(ReadBytes(old), oldBytes);
+
+    const std::string loop = folder.File("loop.tsy");
+    std::filesystem::create_symlink(loop, loop);
+    run = Kit({"convert", sample, loop});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "Unable to save file: " + loop + "\nReason unknown.\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(loop));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"loop.tsy", "old.tsy", "pipe.tsy", "sample.tsy"}));
+}
+#endif
 
 TEST_F(ConvertExport, WrongUsageExitsWithTwo)
 {

@@ -7,6 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <csignal>
+#endif
+
 namespace {
 
 // The TCP simulator as a process of its own, on a port it picks; stopped at the end.
@@ -76,6 +84,40 @@ TEST(NetworkCardOptions, IdentifyLogsTheTrafficAndReportsNetworkFailures)
     EXPECT_EQ(run.Err, "Error in LanCard.Open:\nConnection refused\nHost = 127.0.0.1   Port = " + port +
                            "   VNA Address = 16\n");
 }
+
+TEST(NetworkCardOptions, AnInstrumentsControlCharactersReachTheTerminalEscaped)
+{
+    TSimulator sim({"--protocol", "raw", "--model", "PNA", "--hostile-reply"});
+    const TKitRun run = Kit({"identify", "--card", "lan", "--host", "127.0.0.1", "--port", sim.Port(), "--log"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "\\x1b]0;x\\x07\\r\n*IDN?\n\\x1b]0;x\\x07\\r\n");
+}
+
+#if !defined(_WIN32)
+// Ctrl-C while the analyzer stays silent ends the wait at once rather than at the 5 s limit.
+TEST(NetworkCardOptions, CtrlCEndsTheWaitForASilentAnalyzer)
+{
+    using Clock = std::chrono::steady_clock;
+    TSimulator sim({"--protocol", "raw", "--model", "PNA", "--silent"});
+    TTempFolder folder;
+    const std::string out = folder.File("read.tsy");
+    const std::vector<std::string> card{"--card", "lan", "--host", "127.0.0.1", "--port", sim.Port()};
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"identify"}, std::vector<std::string>{"read", out, "--model", "PNA"}}) {
+        SCOPED_TRACE(command.front());
+        TChildProcess process(TESSALY_KIT_PATH, command + card);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // connected and waiting
+        const auto interrupted = Clock::now();
+        ::kill(static_cast<pid_t>(process.Id()), SIGINT);
+        const TKitRun run = process.Finish();
+        // Only a guard against waiting for the time limit; the end comes within milliseconds.
+        EXPECT_LT(Clock::now() - interrupted, std::chrono::seconds(3));
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Err, "Operation aborted at user's request.\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+#endif
 
 TEST(NetworkCardOptions, HostAndPortBelongToTheNetworkCardsOnly)
 {

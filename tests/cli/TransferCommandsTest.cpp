@@ -2,6 +2,7 @@
 // failures and exit statuses, Ctrl-C, and kits sent by one process and read by the next
 // through the simulated analyzer's state file.
 #include "KitRun.h"
+#include "SimTool.h"
 #include "RoundTripKits.h"
 #include "TempFolder.h"
 #include "kit/KitFile.h"
@@ -20,23 +21,6 @@
 namespace {
 
 const std::string Missing = "/nonexistent/tessaly/no-such-library.so";
-
-// The tool with both substitute libraries bound and the analyzer's memory in the folder.
-template <typename Base>
-class TSimTool : public Base {
-protected:
-    TSimTool()
-    {
-        std::erase_if(env, [](const auto& entry) { return entry.first.rfind("TESSALY_SIM_", 0) == 0; });
-        env["TESSALY_GPIB32_LIBRARY"] = TESSALY_SIM_NI_LIBRARY;
-        env["TESSALY_SICL_LIBRARY"] = TESSALY_SIM_SICL_LIBRARY;
-        env["TESSALY_SIM_STATE"] = folder.File("analyzer.state");
-    }
-    TKitRun kit(const std::vector<std::string>& arguments) const { return Kit(arguments, env); }
-
-    TTempFolder folder;
-    TEnvironment env = SystemEnvironment();
-};
 
 using TransferCommands = TSimTool<::testing::Test>;
 

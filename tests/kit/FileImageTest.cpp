@@ -18,6 +18,7 @@
 #ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -191,3 +192,37 @@ TEST(FileImage, AWriteThatFailsPartWayLeavesTheOldFileIntact)
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kit.tsy"});
 #endif
 }
+
+#ifndef _WIN32
+// Only a regular file is read: a FIFO (which would wait for a writer) and a device (which
+// never ends) are refused at once, by every reader, with the format's message. A save refuses
+// a link that leads nowhere and leaves it as it was.
+TEST(FileImage, PipesDevicesAndBrokenLinksAreRefusedAtOnce)
+{
+    TTempFolder folder;
+    const std::string fifo = folder.File("pipe.tsy");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    TCalKit kit(*FindVna("8753D/E"));
+    for (const std::string& name : {fifo, std::string("/dev/zero")}) {
+        SCOPED_TRACE(name);
+        const std::string message = "Unable to open file: " + name + "\nReason unknown.";
+        EXPECT_EQ(MessageOf<ECannotOpenFile>([&] { ReadFileImage(name, 4); }), message);
+        EXPECT_EQ(MessageOf<ECannotOpenFile>([&] { ReadKitFile(kit, name); }), message);
+        EXPECT_EQ(MessageOf<ECannotOpenFile>([&] { FindVna("8510C")->ReadDiskFile(kit, name); }), message);
+    }
+
+    fs::create_symlink(folder.File("loop-b"), folder.File("loop-a"));
+    fs::create_symlink(folder.File("loop-a"), folder.File("loop-b"));
+    fs::create_symlink(folder.File("gone.tsy"), folder.File("dangling.tsy"));
+    for (const char* link : {"loop-a", "dangling.tsy"}) {
+        SCOPED_TRACE(link);
+        const std::string name = folder.File(link);
+        const fs::path target = fs::read_symlink(name);
+        EXPECT_EQ(MessageOf<ECannotSaveFile>([&] { WriteKitFile(kit, name); }),
+                  "Unable to save file: " + name + "\nReason unknown.");
+        EXPECT_TRUE(fs::is_symlink(name));
+        EXPECT_EQ(fs::read_symlink(name), target);
+    }
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"dangling.tsy", "loop-a", "loop-b", "pipe.tsy"}));
+}
+#endif

@@ -37,3 +37,14 @@ TEST(Utility, RoundingParsingTextsFoldersAndOleDates)
     EXPECT_EQ(today, std::floor(today));
     EXPECT_GT(today, OleDateFromCivil({2024, 1, 1}));
 }
+
+TEST(Utility, ControlCharactersFromAnInstrumentAreShownEscaped)
+{
+    // A terminal title sequence, a line-overwriting carriage return, and the C1 form of the
+    // control sequence introducer; tab and printable Latin-1 letters stay as they are.
+    EXPECT_EQ(EscapeControlCharacters("\x1b]0;x\x07\r\n"), "\\x1b]0;x\\x07\\r\\n");
+    EXPECT_EQ(EscapeControlCharacters(std::string("A\0B", 3)), "A\\x00B");
+    EXPECT_EQ(EscapeControlCharacters("\x7f\x9b" "2J\xa0\xe9\t1,2"), "\\x7f\\x9b2J\xa0\xe9\t1,2");
+    EXPECT_EQ(EscapeControlCharacters("HEWLETT PACKARD,8753ES,0,7.74"), "HEWLETT PACKARD,8753ES,0,7.74");
+    EXPECT_EQ(EscapeControlCharacters("C:\\kits\\x1b"), "C:\\kits\\x1b"); // text that only looks escaped
+}

@@ -1,12 +1,14 @@
 #include "ui/components/SingleInstance.h"
 
-#include <QCryptographicHash>
+#include "ui/components/PrivateSocket.h"
+
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -17,21 +19,16 @@
 
 namespace {
 
-// A message between two starts: a 32-bit length, then the payload: magic, version, names.
+// The exchange between two starts: the running instance greets every connection of its own
+// user; the later start, having checked who listens, sends a message (a 32-bit length, then
+// the payload: magic, version, names), which the running instance acknowledges. A later
+// start whose greeting does not come in time has sent nothing, so a stopped instance that
+// resumes finds nothing to open twice.
 constexpr quint32 Magic = 0x54534C59;  // "TSLY"
-constexpr quint32 Version = 1;
+constexpr quint32 Version = 2;
 constexpr quint32 MaxPayload = 64u * 1024u * 1024u;
+constexpr char Greeting = 'T';
 constexpr char Acknowledge = 'A';
-
-QString UserName()
-{
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("USERNAME");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("LOGNAME");
-    return name;
-}
 
 QByteArray Encode(const QStringList& fileNames)
 {
@@ -62,23 +59,51 @@ bool Decode(const QByteArray& payload, QStringList& fileNames)
     return in.status() == QDataStream::Ok;
 }
 
+// The milliseconds left of timeoutMs measured on clock; 0 once they have passed.
+int Left(const QElapsedTimer& clock, int timeoutMs)
+{
+    return static_cast<int>(std::max<qint64>(0, timeoutMs - clock.elapsed()));
+}
+
+// True when the next byte from socket, within the time left, is expected.
+bool ReceiveByte(QLocalSocket& socket, char expected, const QElapsedTimer& clock, int timeoutMs)
+{
+    while (socket.bytesAvailable() < 1) {
+        const int left = Left(clock, timeoutMs);
+        if (left <= 0 || !socket.waitForReadyRead(left))
+            return false;
+    }
+    char received = 0;
+    return socket.getChar(&received) && received == expected;
+}
+
 }  // namespace
 
-TSingleInstance::TSingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), FServerName(ServerNameFor(key))
+TSingleInstance::TSingleInstance(const QString& key, QObject* parent, TPeerCheck peerCheck)
+    : QObject(parent), FServerName(ServerNameFor(key)),
+      FPeerCheck(peerCheck ? std::move(peerCheck) : TPeerCheck(PeerIsThisUser))
 {
 }
 
 TSingleInstance::~TSingleInstance() = default;
 
-QString TSingleInstance::ServerNameFor(const QString& key)
+QString TSingleInstance::SocketNameFor(const QString& key)
 {
-    const QByteArray user = QCryptographicHash::hash(UserName().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     QString name = key;
     for (QChar& c : name)
         if (!c.isLetterOrNumber() && c != QLatin1Char('-'))
             c = QLatin1Char('_');
-    return name + QLatin1Char('-') + QString::fromLatin1(user);
+    return name + QLatin1Char('-') + UserIdText();
+}
+
+QString TSingleInstance::ServerNameFor(const QString& key)
+{
+#ifdef Q_OS_WIN
+    return SocketNameFor(key);
+#else
+    const QString folder = PrivateSocketFolder();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + SocketNameFor(key);
+#endif
 }
 
 bool TSingleInstance::IsListening() const
@@ -88,58 +113,70 @@ bool TSingleInstance::IsListening() const
 
 TInstanceRole TSingleInstance::Start(const QStringList& fileNames, int timeoutMs)
 {
-    if (IsListening())
+    if (IsListening() || FServerName.isEmpty())
         return TInstanceRole::irFirst;
-    if (HandOver(fileNames, timeoutMs))
-        return TInstanceRole::irHandedOver;
-    if (Listen())
-        return TInstanceRole::irFirst;
-    // Another start may have begun listening in the meantime.
-    if (HandOver(fileNames, timeoutMs))
-        return TInstanceRole::irHandedOver;
+    // A second round when another start began listening between this one's two steps.
+    for (int round = 0; round < 2; ++round) {
+        switch (HandOver(fileNames, timeoutMs)) {
+        case THandOver::Done:
+            return TInstanceRole::irHandedOver;
+        case THandOver::Occupied:
+            return TInstanceRole::irFirst;
+        case THandOver::NoListener:
+            // Connecting was refused: what is left there belongs to an ended instance.
+            RemoveOwnSocket(FServerName);
+            if (Listen())
+                return TInstanceRole::irFirst;
+            break;
+        }
+    }
     // No guard could be set up: run on, rather than lose the files.
     return TInstanceRole::irFirst;
 }
 
-bool TSingleInstance::HandOver(const QStringList& fileNames, int timeoutMs)
+TSingleInstance::THandOver TSingleInstance::HandOver(const QStringList& fileNames, int timeoutMs)
 {
+    QElapsedTimer clock;
+    clock.start();
     QLocalSocket socket;
     socket.connectToServer(FServerName);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    if (!socket.waitForConnected(timeoutMs)) {
+        const QLocalSocket::LocalSocketError error = socket.error();
+        return error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError
+                   ? THandOver::NoListener
+                   : THandOver::Occupied;
+    }
+    // Nothing goes to a listener of another user, not even a byte.
+    if (!FPeerCheck(socket.socketDescriptor()) || !ReceiveByte(socket, Greeting, clock, timeoutMs)) {
+        socket.abort();
+        return THandOver::Occupied;
+    }
 #ifdef Q_OS_WIN
     // This start is the foreground process; let the running instance take the foreground.
     AllowSetForegroundWindow(ASFW_ANY);
 #endif
     socket.write(Encode(fileNames));
-    QElapsedTimer clock;
-    clock.start();
     while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, timeoutMs - clock.elapsed()))))
-            return false;
+        const int left = Left(clock, timeoutMs);
+        if (left <= 0 || !socket.waitForBytesWritten(left))
+            return THandOver::Occupied;
     }
-    while (socket.bytesAvailable() < 1) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0 || !socket.waitForReadyRead(static_cast<int>(left)))
-            return false;
-    }
-    char answer = 0;
-    socket.getChar(&answer);
+    const bool acknowledged = ReceiveByte(socket, Acknowledge, clock, timeoutMs);
     socket.disconnectFromServer();
-    return answer == Acknowledge;
+    return acknowledged ? THandOver::Done : THandOver::Occupied;
 }
 
 bool TSingleInstance::Listen()
 {
     auto* server = new QLocalServer(this);
+#ifdef Q_OS_WIN
     server->setSocketOptions(QLocalServer::UserAccessOption);
+#endif
+    // Elsewhere the private folder keeps everyone else out; with socket options set, the
+    // socket would be made aside and renamed over whatever has the name by now.
     if (!server->listen(FServerName)) {
-        // Nobody answered on the name, so what is left there belongs to an ended instance.
-        QLocalServer::removeServer(FServerName);
-        if (!server->listen(FServerName)) {
-            delete server;
-            return false;
-        }
+        delete server;
+        return false;
     }
     FServer = server;
     connect(FServer, &QLocalServer::newConnection, this, &TSingleInstance::Accept);
@@ -149,12 +186,19 @@ bool TSingleInstance::Listen()
 void TSingleInstance::Accept()
 {
     while (QLocalSocket* socket = FServer->nextPendingConnection()) {
+        if (!FPeerCheck(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         FPending.insert(socket, QByteArray());
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadFrom(socket); });
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
             FPending.remove(socket);
             socket->deleteLater();
         });
+        socket->putChar(Greeting);
+        socket->flush();
         ReadFrom(socket);
     }
 }

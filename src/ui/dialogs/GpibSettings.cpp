@@ -1,11 +1,13 @@
 #include "ui/dialogs/GpibSettings.h"
 
 #include "bus/NetworkCard.h"
+#include "ui/compare/CompareHelp.h"
 #include "ui/dialogs/ControlNaming.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -119,6 +121,12 @@ void TGpibSettingsForm::BuildControls()
     numbers->addRow(lblHost, edtHost);
     numbers->addRow(lblPort, spnPort);
 
+    chkVerify = new QCheckBox(QStringLiteral("&Verify after sending"), this);
+    NameControl(chkVerify, QStringLiteral("chkVerify"), QStringLiteral("Verify after sending"),
+                QStringLiteral("After Send Kit to VNA, read the kit back and report whether the analyzer holds "
+                               "what was sent"),
+                CompareHelp::VerifyAfterSending);
+
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     NameControl(btnOK, QStringLiteral("btnOK"), QStringLiteral("OK"),
                 QStringLiteral("Make the chosen driver current with this board number and address"), 8100);
@@ -135,6 +143,7 @@ void TGpibSettingsForm::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rgGpibDriver);
     layout->addLayout(numbers);
+    layout->addWidget(chkVerify);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -229,4 +238,14 @@ void TGpibSettingsForm::btnOKClick()
     }
     CurrentGpibCard = &card;
     accept();
+}
+
+void TGpibSettingsForm::SetVerifyAfterSending(bool verify)
+{
+    chkVerify->setChecked(verify);
+}
+
+bool TGpibSettingsForm::VerifyAfterSending() const
+{
+    return chkVerify->isChecked();
 }

@@ -20,6 +20,7 @@
 #include "bus/GpibCardUnit.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,11 @@ public:
     // The driver whose card OK makes current: the current card's at first, then the last
     // radio button chosen.
     TGpibDriver ChosenDriver() const { return FChosenDriver; }
+
+    // The "Verify after sending" check box; the caller keeps its value in the settings when
+    // the dialog is accepted.
+    void SetVerifyAfterSending(bool verify);
+    bool VerifyAfterSending() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,6 +80,7 @@ private:
     QLineEdit* edtHost = nullptr;
     QLabel* lblPort = nullptr;
     QSpinBox* spnPort = nullptr;
+    QCheckBox* chkVerify = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
     TGpibDriver FChosenDriver = gdNone;

@@ -64,3 +64,13 @@ void StoreGpibSettings(TRegistrySettings& settings)
         settings.WriteValue(GpibSubKey, PortValue, values->Port);
     }
 }
+
+bool StoredVerifyAfterSending(const TRegistrySettings& settings)
+{
+    return StoredInt(settings.ReadValue(GpibSubKey, VerifyAfterSendingValue, DefaultDriver), 0) != 0;
+}
+
+void StoreVerifyAfterSending(TRegistrySettings& settings, bool verify)
+{
+    settings.WriteValue(GpibSubKey, VerifyAfterSendingValue, verify ? QStringLiteral("1") : QStringLiteral("0"));
+}

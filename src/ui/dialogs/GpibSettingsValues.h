@@ -28,6 +28,7 @@ inline const QString BoardNumberValue = QStringLiteral("BoardNumber");
 inline const QString VnaAddressValue = QStringLiteral("VnaAddress");
 inline const QString HostValue = QStringLiteral("Host");
 inline const QString PortValue = QStringLiteral("Port");
+inline const QString VerifyAfterSendingValue = QStringLiteral("VerifyAfterSending");
 
 // Makes the current card from the stored texts. Each text is read as a decimal integer with
 // blanks around it; a text that is no integer counts as its default (driver 0, board and
@@ -47,3 +48,7 @@ std::optional<TGpibSettingsValues> GpibSettingsToStore();
 // "" for the host).
 TGpibCard& RestoreGpibSettings(const TRegistrySettings& settings);
 void StoreGpibSettings(TRegistrySettings& settings);
+
+// "Verify after sending", stored as "1" or "0" beside the card's values; off when absent.
+bool StoredVerifyAfterSending(const TRegistrySettings& settings);
+void StoreVerifyAfterSending(TRegistrySettings& settings, bool verify);

@@ -238,6 +238,12 @@ void TUserMsgForm::EndSend()
     ShowModally();
 }
 
+void TUserMsgForm::EndSendWithNote(const QString& note)
+{
+    ShowResult(0, TUserMsgTexts::SentHeading(), note);
+    ShowModally();
+}
+
 void TUserMsgForm::EndRead(const QString& note)
 {
     ShowResult(0, TUserMsgTexts::ReadHeading(), note);

@@ -30,6 +30,8 @@ public:
     void BeginRead();
     // The outcomes; each is shown modally and returns when the user closes it.
     void EndSend();
+    // The send's success with note in place of the usual text (a verification's outcome).
+    void EndSendWithNote(const QString& note);
     void EndRead(const QString& note);
     void ShowCheckPassed(const QString& reply);
     void ShowCanceled(const QString& text);

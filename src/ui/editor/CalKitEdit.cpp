@@ -13,6 +13,7 @@
 #include "kit/KitFile.h"
 #include "kit/TextExport.h"
 #include "kit/Utility.h"
+#include "response/StandardFit.h"
 #include "ui/components/CoreText.h"
 #include "ui/editor/ClassesPage.h"
 #include "ui/editor/ClipboardCommands.h"
@@ -22,6 +23,7 @@
 #include "ui/editor/KitSnapshot.h"
 #include "ui/editor/PropertyEditing.h"
 #include "ui/editor/StandardsPage.h"
+#include "ui/fit/FitDialog.h"
 #include "ui/grid/DataGrid.h"
 
 namespace {
@@ -247,6 +249,31 @@ bool TCalKitEditForm::CanPaste() const
 bool TCalKitEditForm::CanClearRow() const
 {
     return FClipboardCommands->CanClearRow();
+}
+
+void TCalKitEditForm::EditFitToMeasurement()
+{
+    if (!CanFitToMeasurement())
+        return;
+    FStandardsPage->Grid().EndEdit();
+    TFitDialog dialog(*this, FStandardsPage->Grid().CurrentRow(), this);
+    dialog.exec();
+    FHost.EditorStateChanged(*this);
+}
+
+bool TCalKitEditForm::CanFitToMeasurement() const
+{
+    if (FPageControl->currentWidget() != &FStandardsPage->PageWidget())
+        return false;
+    const int row = FStandardsPage->Grid().CurrentRow();
+    return row >= 1 && row <= FKit->Vna().NumStandards && !FittableParameters(FKit->Standard(row)).empty();
+}
+
+void TCalKitEditForm::ChangeStandard(int number, const char* caption, const std::function<bool(TStandard&)>& change)
+{
+    FClipboardCommands->Rows().ChangeStandard(number, caption, change);
+    FStandardsPage->RefreshPage();
+    FHost.EditorStateChanged(*this);
 }
 
 void TCalKitEditForm::StateChanged()

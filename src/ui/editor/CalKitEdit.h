@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,7 @@ class TEditorHost;
 class TGpibCard;
 class TEditorPage;
 class TKitPropertiesPage;
+class TStandard;
 class TStandardsPage;
 class TVna;
 
@@ -85,6 +87,13 @@ public:
     bool CanCutOrCopy() const;
     bool CanPaste() const;
     bool CanClearRow() const;
+    // "Fit to Measurement...": the fit dialog for the standards grid's current standard, when
+    // the standards page is shown and that standard has a model to fit.
+    void EditFitToMeasurement();
+    bool CanFitToMeasurement() const;
+    // Standard number (1..32) changed by change as one undoable step with the caption, shown
+    // in the grid; nothing is recorded when change reports no change.
+    void ChangeStandard(int number, const char* caption, const std::function<bool(TStandard&)>& change);
     // Tells the main window that something it shows of the editor changed.
     void StateChanged();
 

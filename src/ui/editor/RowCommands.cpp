@@ -101,25 +101,40 @@ void TRowCommands::RowAction(TDataGrid& grid, const char* caption, const TStanda
     const int row = grid.SelectedRow();
     if (row < 1 || row >= TCalKit::RecordCount || !HasRows(grid))
         return;
-    TCalKit& kit = FEditor.Kit();
-    auto action = std::make_unique<TUndoAction>();
     if (IsStandardsGrid(grid)) {
-        TStandard& standard = kit.Standard(row);
-        auto before = TStandard::CreateCopy(kit, standard);
-        if (!onStandard(standard))
-            return;
-        action->SetBefore(std::make_unique<TStandardSnapshot>(std::move(before)));
-        action->SetAfter(std::make_unique<TStandardSnapshot>(TStandard::CreateCopy(kit, standard)));
-        action->SetTag(CellTag(StandardsGridTag, row, RowActionColumn));
-    } else {
-        TStdClass& stdClass = kit.StdClass(row);
-        auto before = TStdClass::CreateCopy(kit, stdClass);
-        if (!onClass(stdClass))
-            return;
-        action->SetBefore(std::make_unique<TStdClassSnapshot>(std::move(before)));
-        action->SetAfter(std::make_unique<TStdClassSnapshot>(TStdClass::CreateCopy(kit, stdClass)));
-        action->SetTag(CellTag(ClassGridTag, row, RowActionColumn));
+        ChangeStandard(row, caption, onStandard);
+        return;
     }
+    TCalKit& kit = FEditor.Kit();
+    TStdClass& stdClass = kit.StdClass(row);
+    auto before = TStdClass::CreateCopy(kit, stdClass);
+    if (!onClass(stdClass))
+        return;
+    auto action = std::make_unique<TUndoAction>();
+    action->SetBefore(std::make_unique<TStdClassSnapshot>(std::move(before)));
+    action->SetAfter(std::make_unique<TStdClassSnapshot>(TStdClass::CreateCopy(kit, stdClass)));
+    action->SetTag(CellTag(ClassGridTag, row, RowActionColumn));
+    Record(std::move(action), caption);
+}
+
+void TRowCommands::ChangeStandard(int row, const char* caption, const TStandardOperation& operation)
+{
+    TCalKit& kit = FEditor.Kit();
+    TStandard* standard = kit.GetStandard(row);
+    if (row < 1 || standard == nullptr)
+        return;
+    auto before = TStandard::CreateCopy(kit, *standard);
+    if (!operation(*standard))
+        return;
+    auto action = std::make_unique<TUndoAction>();
+    action->SetBefore(std::make_unique<TStandardSnapshot>(std::move(before)));
+    action->SetAfter(std::make_unique<TStandardSnapshot>(TStandard::CreateCopy(kit, *standard)));
+    action->SetTag(CellTag(StandardsGridTag, row, RowActionColumn));
+    Record(std::move(action), caption);
+}
+
+void TRowCommands::Record(std::unique_ptr<TUndoAction> action, const char* caption)
+{
     action->SetUndoCaption(caption);
     action->SetRedoCaption(caption);
     action->OnUndo = [this](TUndoAction& done) { RestoreRow(done, false); };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class TCalKitEditForm;
@@ -33,13 +34,18 @@ public:
     // and its label.
     void ClearRow(TDataGrid& grid);
 
-private:
     using TStandardOperation = std::function<bool(TStandard&)>;
     using TClassOperation = std::function<bool(TStdClass&)>;
+    // Runs the operation on standard row (1..32) and records it as one step with the caption,
+    // unless it reports no change.
+    void ChangeStandard(int row, const char* caption, const TStandardOperation& operation);
+
+private:
 
     // Runs the operation on the selected row and records it, unless it reports no change.
     void RowAction(TDataGrid& grid, const char* caption, const TStandardOperation& onStandard,
                    const TClassOperation& onClass);
+    void Record(std::unique_ptr<TUndoAction> action, const char* caption);
     void RestoreRow(const TUndoAction& action, bool after);
     bool IsStandardsGrid(const TDataGrid& grid) const;
     bool IsClassGrid(const TDataGrid& grid) const;

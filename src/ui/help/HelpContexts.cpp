@@ -20,6 +20,8 @@ constexpr int FixedContexts[] = {
     4210, 4215, 4220, 4225, 4230, 4235, 4240,                  // kit properties
     2230, 8010, 8015, 8020, 8100, 8105,                        // GPIB settings dialog
     5100, 5110, 5115,                                          // response view and its exports
+    5200, 5205, 5210, 5215, 5220, 5225,                        // comparison and verified send
+    5300, 5305, 5310, 5315,                                    // fit to measurement
 };
 
 constexpr int OtherCellOffset = 5;

@@ -27,6 +27,7 @@ TEditCommands::TEditCommands(QWidget& owner, TMainActions& actions, TActiveEdito
     on(FActions.EditCopy, &TCalKitEditForm::EditCopy);
     on(FActions.EditPaste, &TCalKitEditForm::EditPaste);
     on(FActions.EditClearRow, &TCalKitEditForm::EditClearRow);
+    on(FActions.EditFitToMeasurement, &TCalKitEditForm::EditFitToMeasurement);
     // Paste depends on what the clipboard holds, which other programs change too.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { FStateChanged(); });
 }
@@ -50,6 +51,7 @@ void TEditCommands::UpdateActions(TCalKitEditForm* editor) const
     a.EditCopy->setEnabled(cutOrCopy);
     a.EditPaste->setEnabled(editor && editor->CanPaste());
     a.EditClearRow->setEnabled(editor && editor->CanClearRow());
+    a.EditFitToMeasurement->setEnabled(editor && editor->CanFitToMeasurement());
     if (!editor)
         return;
     const QString undo = FromCore(editor->UndoHistory().UndoMenuCaption());

@@ -10,8 +10,10 @@
 #include "analyzers/BusTransfer.h"
 #include "analyzers/Vna.h"
 #include "bus/GpibCardUnit.h"
+#include "compare/SendVerification.h"
 #include "kit/CalKit.h"
 #include "kit/Utility.h"
+#include "ui/compare/KitComparisonDialog.h"
 #include "ui/components/CoreText.h"
 #include "ui/components/ErrorDisplay.h"
 #include "ui/dialogs/GpibSettings.h"
@@ -100,6 +102,15 @@ QString TGpibCommands::UploadCompleteText() { return tr("Cal kit upload from VNA
 QString TGpibCommands::UploadErrorText() { return tr("Error uploading cal kit from VNA!"); }
 QString TGpibCommands::UploadAbortedText() { return tr("Cal Kit upload aborted."); }
 QString TGpibCommands::CheckErrorText() { return tr("Error occurred during GPIB check!"); }
+QString TGpibCommands::VerifyingText() { return tr("Verifying cal kit in VNA over GPIB."); }
+QString TGpibCommands::VerifiedText() { return tr("Cal kit sent to VNA and verified."); }
+QString TGpibCommands::VerifyDifferencesText() { return tr("The VNA holds other values than were sent!"); }
+QString TGpibCommands::VerifyErrorText() { return tr("Error verifying cal kit in VNA!"); }
+QString TGpibCommands::VerifyAbortedText() { return tr("Cal kit verification aborted."); }
+QString TGpibCommands::NotVerifiableText()
+{
+    return tr("This VNA model cannot read a kit back, so the send was not verified.");
+}
 
 // ---- Rules -----------------------------------------------------------------------------------
 
@@ -159,8 +170,15 @@ void TGpibCommands::TransferProgress()
 void TGpibCommands::GpibSettingExecute()
 {
     TGpibSettingsForm form(&FForm);
-    form.exec();
+    form.SetVerifyAfterSending(VerifyAfterSending());
+    if (form.exec() == QDialog::Accepted)
+        StoreVerifyAfterSending(FForm.Settings(), form.VerifyAfterSending());
     UpdateActions();
+}
+
+bool TGpibCommands::VerifyAfterSending() const
+{
+    return StoredVerifyAfterSending(FForm.Settings());
 }
 
 void TGpibCommands::GpibOptionExecute(int tag)
@@ -196,11 +214,14 @@ void TGpibCommands::GpibSendKitExecute()
     FForm.UpdateStatusText(DownloadingText());
     dialog.BeginSend();
     dialog.SetStep(ProgressStep(editor->Kit().DownloadSteps()));
+    bool verify = false;
     try {
         editor->SendKitToVna(*CurrentGpibCard, [this] { TransferProgress(); });
         FForm.UpdateStatusText(DownloadCompleteText());
         dialog.hide();
-        dialog.EndSend();
+        verify = VerifyAfterSending();
+        if (!verify)
+            dialog.EndSend();
     } catch (const EGpibException& error) {
         FForm.UpdateStatusText(DownloadErrorText());
         dialog.hide();
@@ -214,6 +235,75 @@ void TGpibCommands::GpibSendKitExecute()
         dialog.hide();
         throw;
     }
+    if (verify)
+        VerifySend(editor->Kit());
+}
+
+void TGpibCommands::VerifySend(const TCalKit& kit)
+{
+    TUserMsgForm& dialog = FForm.UserMsgForm();
+    if (!CanVerifySend(kit.Vna())) {
+        dialog.EndSendWithNote(NotVerifiableText());
+        return;
+    }
+    std::vector<TKitDifference> differences;
+    const bool read = RunRead(
+        [&](const TProgressProc& progress) { differences = VerifySentKit(kit, *CurrentGpibCard, progress); },
+        kit.UploadSteps(), {VerifyingText(), VerifiedText(), VerifyErrorText(), VerifyAbortedText()});
+    if (!read)
+        return;
+    if (differences.empty()) {
+        dialog.EndSendWithNote(FromCore(KitVerifiedMessage));
+        return;
+    }
+    FForm.UpdateStatusText(VerifyDifferencesText());
+    TKitComparisonDialog shown(tr("Verify after sending"), tr("the kit the VNA holds"),
+                               TKitComparisonDialog::LeftOutNote(TCompareRules::ReadBack(kit.Vna())),
+                               std::move(differences), &FForm);
+    shown.exec();
+}
+
+bool TGpibCommands::RunRead(const std::function<void(const TProgressProc&)>& read, int steps,
+                            const TReadTexts& texts, const std::function<void()>& onFailure)
+{
+    TUserMsgForm& dialog = FForm.UserMsgForm();
+    const auto failed = [&](const QString& statusText) {
+        if (onFailure)
+            onFailure();
+        FForm.UpdateStatusText(statusText);
+        dialog.hide();
+    };
+    try {
+        FForm.UpdateStatusText(texts.Running);
+        dialog.BeginRead();
+        dialog.SetStep(ProgressStep(steps));
+        read([this] { TransferProgress(); });
+        FForm.UpdateStatusText(texts.Complete);
+        dialog.hide();
+        return true;
+    } catch (const EGpibException& error) {
+        failed(texts.Error);
+        dialog.ShowGpibError(Message(error));
+    } catch (const EUserAbort& error) {
+        failed(texts.Aborted);
+        dialog.ShowCanceled(Message(error));
+    } catch (...) {
+        if (onFailure)
+            onFailure();
+        dialog.hide();
+        throw;
+    }
+    return false;
+}
+
+bool TGpibCommands::ReadAnalyzerKit(TCalKit& kit)
+{
+    if (FTransferRunning || !BusUsable() || !kit.Vna().CanUpload)
+        return false;
+    TRunningFlag running(FTransferRunning);
+    TMainWindowLock lock(FForm);
+    return RunRead([&](const TProgressProc& progress) { ReadKitFromAnalyzer(kit, *CurrentGpibCard, progress); },
+                   kit.UploadSteps(), {UploadingText(), UploadCompleteText(), UploadErrorText(), UploadAbortedText()});
 }
 
 void TGpibCommands::GpibReadKitExecute()
@@ -222,35 +312,16 @@ void TGpibCommands::GpibReadKitExecute()
         return;
     TRunningFlag running(FTransferRunning);
     TMainWindowLock lock(FForm);
-    TUserMsgForm& dialog = FForm.UserMsgForm();
-    QPointer<TCalKitEditForm> editor;
+    QPointer<TCalKitEditForm> editor = FForm.CreateKitWindow(QString());
     // Nothing partial remains: the new window goes whatever ended the read.
     const auto discardNewWindow = [this, &editor] {
         if (editor)
             FForm.KitWindows().Discard(*editor);
     };
-    try {
-        editor = FForm.CreateKitWindow(QString());
-        FForm.UpdateStatusText(UploadingText());
-        dialog.BeginRead();
-        dialog.SetStep(ProgressStep(editor->Kit().UploadSteps()));
-        editor->ReadKitFromVna(*CurrentGpibCard, [this] { TransferProgress(); });
-        FForm.UpdateStatusText(UploadCompleteText());
-        dialog.hide();
-        dialog.EndRead(FromCore(editor->Kit().Vna().UploadNote));
-    } catch (const EGpibException& error) {
-        discardNewWindow();
-        FForm.UpdateStatusText(UploadErrorText());
-        dialog.hide();
-        dialog.ShowGpibError(Message(error));
-    } catch (const EUserAbort& error) {
-        discardNewWindow();
-        FForm.UpdateStatusText(UploadAbortedText());
-        dialog.hide();
-        dialog.ShowCanceled(Message(error));
-    } catch (...) {
-        discardNewWindow();
-        dialog.hide();
-        throw;
-    }
+    const bool read = RunRead(
+        [&](const TProgressProc& progress) { editor->ReadKitFromVna(*CurrentGpibCard, progress); },
+        editor->Kit().UploadSteps(), {UploadingText(), UploadCompleteText(), UploadErrorText(), UploadAbortedText()},
+        discardNewWindow);
+    if (read)
+        FForm.UserMsgForm().EndRead(FromCore(editor->Kit().Vna().UploadNote));
 }

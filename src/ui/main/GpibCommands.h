@@ -12,8 +12,12 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+
+#include "analyzers/Vna.h"
 
 class QAction;
+class TCalKit;
 class TMainForm;
 class TRegistrySettings;
 
@@ -31,6 +35,15 @@ public:
     void GpibReadKitExecute();
     // The option action with that tag (1..4) becomes the selected model's transfer option.
     void GpibOptionExecute(int tag);
+
+    // Reads the analyzer's kit into kit, whose model's read runs, with the progress, status
+    // texts and failure reports of "Read Kit from VNA" but no closing message; false when it
+    // did not run or did not complete (a failure is reported).
+    bool ReadAnalyzerKit(TCalKit& kit);
+
+    // "Verify after sending" of the GPIB Settings dialog: a send then reads the kit back and
+    // reports whether the analyzer holds what was sent. Kept in the settings beside the card.
+    bool VerifyAfterSending() const;
 
     // Enables the transfer commands and shows the option actions as the selected model and
     // the current card allow.
@@ -64,9 +77,27 @@ public:
     static QString UploadErrorText();
     static QString UploadAbortedText();
     static QString CheckErrorText();
+    static QString VerifyingText();
+    static QString VerifiedText();
+    static QString VerifyDifferencesText();
+    static QString VerifyErrorText();
+    static QString VerifyAbortedText();
+    // The body of the send's message when the model cannot read a kit back.
+    static QString NotVerifiableText();
 
 private:
+    // The status texts of one kind of read.
+    struct TReadTexts {
+        QString Running, Complete, Error, Aborted;
+    };
     QAction* OptionAction(int tag) const;
+    // Runs read (given the progress procedure) with the progress dialog set up for steps and
+    // reports the outcome in texts and the message dialog; onFailure runs first when it
+    // failed. True when it completed.
+    bool RunRead(const std::function<void(const TProgressProc&)>& read, int steps, const TReadTexts& texts,
+                 const std::function<void()>& onFailure = {});
+    // After a completed send: reads the kit back and reports what the analyzer holds.
+    void VerifySend(const TCalKit& kit);
 
     TMainForm& FForm;
     bool FTransferRunning = false;

@@ -67,7 +67,10 @@ TCalKitEditForm* TKitWindows::CreateKitWindow(const QString& name)
 
 bool TKitWindows::OpenKitFile(const QString& name)
 {
-    if (!QFileInfo(name).isFile())
+    // Only a missing name (or a folder) is passed over silently. Anything else goes to the
+    // reader, which refuses a FIFO or a device with its message instead of waiting on it.
+    const QFileInfo file(name);
+    if (!file.exists() || file.isDir())
         return false;
     for (TCalKitEditForm* editor : Editors()) {
         if (editor->FileName() == name) {

@@ -52,6 +52,8 @@ const QList<TActionDefinition>& TMainActions::Definitions()
         {"EditCopy", "Edit", "&Copy", "Ctrl+C", "Copy", "Copies the selection to the Clipboard", 3116, 1},
         {"EditPaste", "Edit", "&Paste", "Ctrl+V", "Paste", "Insert Clipboard contents", 3118, 2},
         {"EditClearRow", "Edit", "C&lear Row", "", "Clear Row", "Delete the selected standard or class", 3120, 5},
+        {"EditFitToMeasurement", "Edit", "&Fit to Measurement...", "", "Fit to Measurement",
+         "Fit the selected standard's values to a measured Touchstone file", 5300, -1},
         {"GpibSetting", "GPIB", "&GPIB Settings...", "", "GPIB Settings", "Configure the GPIB card settings", 3310,
          -1},
         {"GpibCheck", "GPIB", "&Check GPIB", "", "Check GPIB", "Check operation of GPIB connection to VNA", 3312, -1},
@@ -82,6 +84,8 @@ const QList<TActionDefinition>& TMainActions::Definitions()
          "Open the Brightmoor home page in the internet browser", 3518, -1},
         {"HelpAbout", "Help", "&About Tessaly...", "", "About",
          "Displays program information, version number, and copyright", 3520, -1},
+        {"FileCompare", "File", "Co&mpare with...", "", "Compare with",
+         "Compare the active cal kit with a kit file or with the VNA's kit", 5200, -1},
     };
     return definitions;
 }
@@ -101,12 +105,13 @@ TMainActions::TMainActions(QWidget& owner) : QObject(&owner)
         &FileSaveAs,    &FileSaveAll,    &FileOpenVnaDiskFile, &FileSaveAsVnaDiskFile, &FileExportToText,
         &FilePageSetup, &FilePrint,      &FilePrintToClipboard, &FileExit,           &EditUndo,
         &EditRedo,      &EditCut,        &EditCopy,           &EditPaste,           &EditClearRow,
+        &EditFitToMeasurement,
         &GpibSetting,   &GpibCheck,      &GpibSendKit,        &GpibReadKit,         &GpibOption1,
         &GpibOption2,   &GpibOption3,    &GpibOption4,        &WindowCascade,       &WindowTileHorizontal,
         &WindowTileVertical, &WindowCloseAll, &HelpContents,  &HelpWhatsThis,       &HelpOnHelp,
-        &HelpTutorial,  &HelpHomePage,   &HelpAbout,
+        &HelpTutorial,  &HelpHomePage,   &HelpAbout,          &FileCompare,
     };
-    static_assert(sizeof fields / sizeof fields[0] == 38);
+    static_assert(sizeof fields / sizeof fields[0] == 39);
     const QList<TActionDefinition>& definitions = Definitions();
     for (qsizetype i = 0; i < definitions.size(); ++i) {
         QAction* action = Make(owner, definitions[i]);

@@ -61,6 +61,7 @@ public:
     QAction* EditCopy;
     QAction* EditPaste;
     QAction* EditClearRow;
+    QAction* EditFitToMeasurement;
     QAction* GpibSetting;
     QAction* GpibCheck;
     QAction* GpibSendKit;
@@ -80,6 +81,7 @@ public:
     QAction* HelpTutorial;
     QAction* HelpHomePage;
     QAction* HelpAbout;
+    QAction* FileCompare;
 
 private:
     QAction* Make(QWidget& owner, const TActionDefinition& definition);

@@ -24,6 +24,7 @@
 #include "ui/main/DebugMenu.h"
 #include "ui/main/EditCommands.h"
 #include "ui/main/FileCommands.h"
+#include "ui/main/CompareCommands.h"
 #include "ui/main/GpibCommands.h"
 #include "ui/main/HelpCommands.h"
 #include "ui/main/KitWindows.h"
@@ -99,6 +100,7 @@ TMainForm::TMainForm(const QStringList& commandLine, QWidget* parent)
 
     FUserMsgForm = new TUserMsgForm(this);
     FGpibCommands = new TGpibCommands(*this);
+    FCompareCommands = new TCompareCommands(*this);
     FDebugMenu = new TDebugMenu(*FMenus->mnuDebug, *this);
     FAboutCommand = new TAboutCommand(*this, *FActions->HelpAbout, *FDebugMenu);
     FEditCommands = new TEditCommands(*this, *FActions, [this] { return ActiveEditor(); },
@@ -275,6 +277,8 @@ void TMainForm::UpdateActions()
         FEditCommands->UpdateActions(editor);
     if (FGpibCommands)
         FGpibCommands->UpdateActions();
+    if (FCompareCommands)
+        FCompareCommands->UpdateActions();
 }
 
 void TMainForm::UpdateStatusText(const QString& text)

@@ -14,6 +14,7 @@ class TArrivingKitFiles;
 class TAboutCommand;
 class TCalKitEditForm;
 class TDebugMenu;
+class TCompareCommands;
 class TEditCommands;
 class TFileCommands;
 class TFileDialogs;
@@ -84,6 +85,7 @@ public:
     TRegistrySettings& Settings() const { return *FSettings; }
     TUserMsgForm& UserMsgForm() const { return *FUserMsgForm; }
     TGpibCommands& GpibCommands() const { return *FGpibCommands; }
+    TCompareCommands& CompareCommands() const { return *FCompareCommands; }
     TDebugMenu& DebugMenu() const { return *FDebugMenu; }
     TAboutCommand& AboutCommand() const { return *FAboutCommand; }
     void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
@@ -121,6 +123,7 @@ private:
     TIdleNotifier* FIdle;
     TUserMsgForm* FUserMsgForm;
     TGpibCommands* FGpibCommands = nullptr;
+    TCompareCommands* FCompareCommands = nullptr;
     TDebugMenu* FDebugMenu = nullptr;
     TAboutCommand* FAboutCommand = nullptr;
     QList<QAction*> FWindowListItems;

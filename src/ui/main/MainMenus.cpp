@@ -52,6 +52,7 @@ TMainMenus::TMainMenus(QMainWindow& form, TMainActions& actions)
     mnuFile->addActions({a.FileOpenVnaDiskFile, a.FileSaveAsVnaDiskFile});
     mnuFile->addSeparator();
     mnuFile->addAction(a.FileExportToText);
+    mnuFile->addAction(a.FileCompare);
     mnuFile->addSeparator();
     mnuFile->addActions({a.FilePageSetup, a.FilePrint, a.FilePrintToClipboard});
     mnuFile->addSeparator();
@@ -62,6 +63,8 @@ TMainMenus::TMainMenus(QMainWindow& form, TMainActions& actions)
     mnuEdit->addActions({a.EditUndo, a.EditRedo});
     mnuEdit->addSeparator();
     mnuEdit->addActions({a.EditCut, a.EditCopy, a.EditPaste, a.EditClearRow});
+    mnuEdit->addSeparator();
+    mnuEdit->addAction(a.EditFitToMeasurement);
 
     mnuVNA = AddMenu(form, "mnuVNA", QMainWindow::tr("&VNA"), VnaHelpContext,
                      QMainWindow::tr("Select the model of VNA of the active cal kit"));
@@ -95,6 +98,8 @@ TMainMenus::TMainMenus(QMainWindow& form, TMainActions& actions)
     PopupMenu->addActions({a.EditUndo, a.EditRedo});
     PopupMenu->addSeparator();
     PopupMenu->addActions({a.EditCut, a.EditCopy, a.EditPaste, a.EditClearRow});
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(a.EditFitToMeasurement);
 
     ToolBar = form.addToolBar(QMainWindow::tr("Commands"));
     ToolBar->setObjectName(QStringLiteral("ToolBar"));

@@ -68,7 +68,11 @@ TEST(GpibDebug, LogShowsWhatTheCardWritesAndReadsAndNothingAfterClosing)
     const QString identity = Query("OUTPIDEN;");
     ASSERT_TRUE(identity.startsWith("HEWLETT PACKARD,")) << identity.toStdString();
     const QString status = Query("OUTPSTAT;");
-    const QString logged = QStringList{"OUTPIDEN;", identity, "OUTPSTAT;", status}.join('\n');
+    QString logged = QStringList{"OUTPIDEN;", identity, "OUTPSTAT;", status}.join('\n');
+    EXPECT_EQ(log->Text(), logged);
+    // Bytes that would drive a terminal or hide a line appear escaped.
+    GpibCards[gdNone]->Write("\x1b]0;x\x07\r");
+    logged += "\n\\x1b]0;x\\x07\\r";
     EXPECT_EQ(log->Text(), logged);
 
     log->close(); // its close box

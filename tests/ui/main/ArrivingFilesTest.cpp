@@ -1,6 +1,7 @@
 // Kit files dropped on the main window or handed over by a later start: they open one by one,
 // a failing one is reported and the rest still open.
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 #include "ui/components/RecentFileList.h"
 #include "ui/components/SingleInstance.h"
 #include "ui/main/ArrivingKitFiles.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,6 +46,20 @@ TEST_F(ArrivingFilesTest, DroppedFilesOpenInOrderAndAFailingOneIsReported)
     EXPECT_EQ(openWhenReported, "NewCalKit1,first.tsy");
     EXPECT_EQ(Titles(), (QStringList{"NewCalKit1", "first.tsy", "third.tsy"}));
     EXPECT_EQ(form.RecentFiles().Files(), (QStringList{third, first}));
+}
+
+// A FIFO that arrives is no kit file: reported at once with the open message, never waited on.
+TEST_F(ArrivingFilesTest, APipeIsReportedAtOnceAndOpensNoWindow)
+{
+    TMainForm& form = Start();
+    const QString pipe = Scratch.filePath("pipe.tsy");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const auto shown = WhenMessage();
+    DropFiles(form, {pipe});
+    ASSERT_TRUE(WaitFor([&] { return shown->Came; }));
+    EXPECT_EQ(shown->Body, "Unable to open file: " + pipe + "\nReason unknown.");
+    EXPECT_EQ(Titles(), QStringList{"NewCalKit1"});
+    EXPECT_TRUE(form.RecentFiles().Files().isEmpty());
 }
 
 TEST_F(ArrivingFilesTest, ALaterStartRestoresTheWindowAndFilesWaitWhileATransferHoldsIt)

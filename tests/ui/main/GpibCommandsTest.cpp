@@ -4,6 +4,7 @@
 // options, the hidden Debug menu with the traffic log, the stored card settings, and the About
 // window at the first show.
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "kit/Standard.h"
 #include "support/UiTestSupport.h"
 #include "ui/components/CoreText.h"
+#include "ui/components/RegistrySettings.h"
 #include "ui/components/SettingsScope.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/GpibDebugUnit.h"
@@ -28,7 +30,10 @@
 #include "ui/editor/CalKitEdit.h"
 #include "ui/editor/StandardsPage.h"
 #include "ui/grid/DataGrid.h"
+#include "ui/compare/KitComparisonDialog.h"
+#include "ui/compare/KitDifferenceModel.h"
 #include "ui/main/AboutCommand.h"
+#include "ui/main/CompareCommands.h"
 #include "ui/main/DebugMenu.h"
 #include "ui/main/GpibCommands.h"
 #include "ui/main/KitWindows.h"
@@ -401,6 +406,56 @@ TEST_F(GpibCommandsTest, TheSplashShowsAtTheFirstShowAndClosesItself)
     EXPECT_GE(clock.elapsed(), 300);
     EXPECT_EQ(Form->KitWindows().Count(), 1) << "the new kit opened before the splash";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "closed by itself";
+}
+
+TEST_F(GpibCommandsTest, VerifyAfterSendingReadsTheKitBackAndReportsWhatTheAnalyzerHoldsOtherwise)
+{
+    const TemporaryFile state(".state");
+    const ScopedEnvironment keep("TESSALY_SIM_STATE", state.Path().string());
+    TMainForm& form = Start(NiLibrary, NoLibrary);
+    SelectModel("8753D/E");
+    FillKit(Active().Kit());
+
+    // The check box of the GPIB Settings dialog; OK keeps it in the settings.
+    WhenModal([](QWidget& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkVerify"))->setChecked(true);
+        dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    Actions().GpibSetting->trigger();
+    ASSERT_TRUE(form.GpibCommands().VerifyAfterSending());
+    EXPECT_EQ(form.Settings().ReadValue(QStringLiteral("GPIB"), QStringLiteral("VerifyAfterSending")), "1");
+
+    const TShownMessage verified = RunToMessage(Actions().GpibSendKit);
+    EXPECT_EQ(verified.Heading, "Success!  Cal kit sent to VNA.");
+    EXPECT_EQ(verified.Body, "Kit verified: the analyzer holds what was sent.");
+    EXPECT_EQ(verified.Status, "Cal kit sent to VNA and verified.");
+
+    // The analyzer keeps standard 2's offset delay at 30 ps: that one value is reported.
+    const ScopedEnvironment alter("TESSALY_SIM_ALTER", "2:delay=3e-11");
+    QStringList rows;
+    QString status;
+    const auto readRows = [&](QWidget& window) {
+        auto* shown = qobject_cast<TKitComparisonDialog*>(&window);
+        ASSERT_NE(shown, nullptr);
+        rows = shown->Model().AsText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        status = form.MainStatusBar().PanelText(0);
+        shown->accept();
+    };
+    WhenModal(readRows);
+    Actions().GpibSendKit->trigger();
+    EXPECT_EQ(rows, QStringList({"Where\tField\tThis kit\tOther", "standard 2\toffset delay\t29.243 ps\t30 ps"}));
+    EXPECT_EQ(status, "The VNA holds other values than were sent!");
+
+    // File > Compare with... finds the same in the analyzer's kit.
+    rows.clear();
+    WhenModal([&](QWidget& source) {
+        WhenModal(readRows);
+        source.findChild<QPushButton*>(QStringLiteral("btnAnalyzer"))->click();
+    });
+    Actions().FileCompare->trigger();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[1], "standard 2\toffset delay\t29.243 ps\t30 ps");
+    EXPECT_EQ(status, "Cal kit upload from VNA complete.");
 }
 
 TEST(GpibProgress, TheStepDividesTheBarByTheTransfersStepsRoundingHalvesToEven)
