@@ -1,19 +1,23 @@
 // tessaly-sim-tcp: the simulated analyzer on a loopback TCP port, reached as a LAN analyzer
 // over its raw SCPI socket or as a legacy analyzer behind a Prologix-kind GPIB-to-Ethernet
 // controller. Prints the port it listens on as the first line of its output, then serves
-// until SIGTERM (or SIGINT) or until nothing happened for the idle time limit.
+// until SIGTERM (or SIGINT), until its standard input ends (with --until-input-ends) or until
+// nothing happened for the idle time limit.
 #include "SimTcpServer.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
-volatile std::sig_atomic_t StopSignal = 0;
+std::atomic<int> StopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler sets it");
 
 extern "C" void RequestStop(int) { StopSignal = 1; }
 
@@ -28,6 +32,7 @@ const char* const Usage =
     "  --log FILE               append every event to FILE, one line each\n"
     "  --close-after N          drop the connection when its Nth message arrives\n"
     "  --silent                 take every byte and never answer\n"
+    "  --until-input-ends       stop when standard input ends (where there is no SIGTERM)\n"
     "  --hostile-reply          answer every query with ESC ]0;x BEL CR LF (sets a terminal's title)\n";
 
 struct Options {
@@ -39,6 +44,7 @@ struct Options {
     std::string log;
     long closeAfter = 0;
     bool silent = false;
+    bool untilInputEnds = false;
     bool hostileReply = false;
 };
 
@@ -83,6 +89,10 @@ Options ParseOptions(const std::vector<std::string>& arguments)
             options.silent = true;
             continue;
         }
+        if (option == "--until-input-ends") {
+            options.untilInputEnds = true;
+            continue;
+        }
         if (option == "--hostile-reply") {
             options.hostileReply = true;
             continue;
@@ -124,6 +134,12 @@ int main(int argc, char** argv)
     const Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
     std::signal(SIGTERM, RequestStop);
     std::signal(SIGINT, RequestStop);
+    if (options.untilInputEnds)
+        std::thread([] {
+            while (std::fgetc(stdin) != EOF) {
+            }
+            StopSignal = 1;
+        }).detach();
     try {
         SimAnalyzer analyzer(options.model);
         const SimTcpTranscript transcript(options.log);

@@ -4,9 +4,7 @@
 #include <utility>
 
 #if defined(_WIN32)
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "kit/WindowsApi.h"
 #else
 #include <dlfcn.h>
 #endif

@@ -155,6 +155,8 @@ TCommandLine::TCommandLine(const TCliCommand& command, const std::string& descri
 {
     app_.formatter(std::make_shared<TCommandFormatter>());
     app_.set_help_flag();
+    // CLI11 reads "/name" as an option on Windows; here it is always a path, as elsewhere.
+    app_.allow_windows_style_options(false);
     app_.add_flag(HelpFlagNames)->description(HelpFlagDescription);
     // Unknown options and surplus arguments are left over and reported by Parse.
     app_.allow_extras();

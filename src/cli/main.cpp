@@ -64,6 +64,9 @@ int main(int argc, char* argv[])
                  "tessaly-kit");
     app.formatter(std::make_shared<TProgramFormatter>());
     app.set_help_flag();
+    // A word starting with "/" is a path (as "/tmp/kit.tsy" under MSYS), never an option, on
+    // Windows too.
+    app.allow_windows_style_options(false);
     const TOption help(app.add_flag(HelpFlagNames)->description(HelpFlagDescription));
     const TOption version(app.add_flag("-v,--version")->description("Displays version information."));
     // The command word and everything after it are left over for the command.

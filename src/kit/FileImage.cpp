@@ -1,5 +1,6 @@
 #include "kit/FileImage.h"
 
+#include "kit/FileSystem.h"
 #include "kit/Utility.h"
 
 #include <cerrno>
@@ -8,16 +9,7 @@
 #include <random>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#else
 #include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -68,51 +60,12 @@ private:
     std::FILE* file_;
 };
 
-// Opens a regular file for reading; nullptr for anything else. A FIFO or a device is opened
-// without blocking (opening a FIFO would wait for a writer) and then refused, so that no
-// read can hang.
-std::FILE* OpenForReading(const std::string& fileName)
-{
-#ifdef _WIN32
-    std::FILE* file = _fsopen(fileName.c_str(), "rb", _SH_DENYRW);
-    struct _stat64 status {};
-    if (file != nullptr && (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return file;
-#else
-    const int descriptor = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor == -1)
-        return nullptr;
-    struct stat status {};
-    const int flags = fcntl(descriptor, F_GETFL);
-    std::FILE* file = nullptr;
-    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && flags != -1 &&
-        fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0)
-        file = fdopen(descriptor, "rb");
-    if (file == nullptr)
-        close(descriptor);
-    return file;
-#endif
-}
-
-// Forces the written bytes to the disk, so that a rename never publishes an empty file.
-bool SyncToDisk(std::FILE* file)
-{
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
 // The file that a save replaces: the target of a symbolic link, else the name itself. A link
 // that leads nowhere (its target missing, or links that lead round in a loop) is refused
 // rather than replaced by a file of its own.
 fs::path SaveTarget(const std::string& fileName)
 {
-    const fs::path path(fileName);
+    const fs::path path = PathFromUtf8(fileName);
     std::error_code ec;
     if (!fs::is_symlink(fs::symlink_status(path, ec)))
         return path;
@@ -123,16 +76,16 @@ fs::path SaveTarget(const std::string& fileName)
 }
 
 // A new, empty temporary file beside target, created exclusively; its stream and name.
-std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary)
+std::FILE* CreateTemporaryBeside(const fs::path& target, std::string& temporary)
 {
     std::random_device random;
-    const std::string stem = "." + target.filename().string() + ".";
+    const fs::path stem = target.parent_path() / PathFromUtf8("." + Utf8FromPath(target.filename()) + ".");
     for (int attempt = 0; attempt < 100; ++attempt) {
         char token[16];
         std::snprintf(token, sizeof token, "%08x", static_cast<unsigned>(random()));
-        temporary = target.parent_path() / (stem + token + ".tmp");
+        temporary = Utf8FromPath(stem) + token + ".tmp";
         errno = 0;
-        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx"))
+        if (std::FILE* file = CreateNewFile(temporary))
             return file;
         if (errno != EEXIST)
             return nullptr;
@@ -143,7 +96,7 @@ std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary)
 bool WriteAll(std::FILE* file, TConstByteSpan image)
 {
     return std::fwrite(image.data(), 1, image.size(), file) == image.size() && std::fflush(file) == 0 &&
-           SyncToDisk(file);
+           SyncToDisk(file); // so that the replace never publishes an empty file
 }
 
 } // namespace
@@ -157,7 +110,7 @@ void IgnoreFileSizeLimitSignal()
 
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size)
 {
-    TStream stream(OpenForReading(fileName));
+    TStream stream(OpenFileForReading(fileName));
     if (stream.Get() == nullptr)
         throw ECannotOpenFile(CannotOpenMessage(fileName));
     std::vector<std::uint8_t> image(size);
@@ -166,46 +119,29 @@ std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t
     return image;
 }
 
-bool IsReadOnlyFile(const std::string& fileName)
-{
-    std::error_code ec;
-    const fs::file_status status = fs::status(fs::path(fileName), ec);
-    if (ec || !fs::exists(status) || fs::is_directory(status))
-        return false;
-#ifdef _WIN32
-    // The read-only attribute shows as missing write permission.
-    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-#else
-    if (geteuid() == 0)
-        return (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
-                                        fs::perms::others_write)) == fs::perms::none;
-    return access(fileName.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-#endif
-}
-
 void SaveFileImage(const std::string& fileName, TConstByteSpan image)
 {
     const fs::path target = SaveTarget(fileName);
-    if (IsReadOnlyFile(target.string()))
+    const std::string targetName = Utf8FromPath(target);
+    if (IsReadOnlyFile(targetName))
         throw EFileReadOnly(ReadOnlyMessage(fileName));
 
-    fs::path temporary;
+    std::string temporary;
     TStream stream(CreateTemporaryBeside(target, temporary));
     if (stream.Get() == nullptr)
         throw ECannotSaveFile(CannotSaveMessage(fileName));
 
-    std::error_code ec;
     const bool written = WriteAll(stream.Get(), image);
     if (!stream.Close() || !written) {
-        fs::remove(temporary, ec);
+        RemoveFile(temporary);
         throw ECannotSaveFile(CannotSaveMessage(fileName));
     }
+    std::error_code ec;
     const fs::file_status existing = fs::status(target, ec);
     if (!ec && fs::is_regular_file(existing))
-        fs::permissions(temporary, existing.permissions(), ec);
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
+        fs::permissions(PathFromUtf8(temporary), existing.permissions(), ec);
+    if (!MoveFileOver(temporary, targetName)) {
+        RemoveFile(temporary);
         throw ECannotSaveFile(CannotSaveMessage(fileName));
     }
 }

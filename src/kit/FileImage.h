@@ -26,11 +26,6 @@ std::string ReadOnlyMessage(const std::string& fileName);
 // folder; refused at once, never waited on) or holds fewer bytes; the rest is ignored.
 std::vector<std::uint8_t> ReadFileImage(const std::string& fileName, std::size_t size);
 
-// True when fileName names an existing file that the user may not write: on Windows the
-// read-only attribute; elsewhere missing write permission (for the superuser, who may write
-// anything, a file without any write bit).
-bool IsReadOnlyFile(const std::string& fileName);
-
 // Replaces the file (through a symbolic link: its target; a dangling or looping link is
 // refused with ECannotSaveFile) with image. The image goes to a
 // temporary file in the same folder, which is renamed over the target only when it was

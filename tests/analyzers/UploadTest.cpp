@@ -34,7 +34,7 @@ void ExpectStandards(const TCalKit& kit, const std::vector<TStandardValues>& exp
 
 TEST(Upload8753, QueriesInOrderAndWhatTheRepliesBecome)
 {
-    TScript script{"DEFS"};
+    TScript script{"DEFS", {}};
     script.Replies = {
         // exact ties (n/32) round to the even neighbour
         {"1:STDTOPEN?", "1"}, {"1:C0", " 6.25E+01"}, {"1:C1", " 0.123456"}, {"1:C2", "1.03125"}, {"1:C3", "-6.5625E-01"},
@@ -113,7 +113,7 @@ TEST(Upload8510, QueriesInOrderAndWhatTheRepliesBecome)
     TVna& vna = Model("8510B");
     SelectedOptionGuard guard(vna);
     vna.SelectOption(1);
-    TScript script{"DEFS"};
+    TScript script{"DEFS", {}};
     script.Otherwise = "";
     script.Replies = {
         {"1:STDT?;", "\"ARBI\""}, {"1:TERI", " 7.5E+01"}, {"1:LOAT?;", "\"OFFS\""},
@@ -174,7 +174,7 @@ TEST(Upload8510, QueriesInOrderAndWhatTheRepliesBecome)
 
 TEST(UploadPna, QueriesInOrderAndWhatTheRepliesBecome)
 {
-    TScript script{K + "stan "};
+    TScript script{K + "stan ", {}};
     script.Replies = {
         {"1:" + S + "type?", "OPEN"}, {"1:" + S + "C0?", "+1.25E+01"}, {"1:" + S + "C1?", "0.123456"},
         {"1:" + S + "delay?", "+2.5E-11"}, {"1:" + S + "loss?", "1.3E9"}, {"1:" + S + "fmin?", "3E9"},

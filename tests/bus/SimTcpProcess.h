@@ -1,13 +1,16 @@
 // The TCP simulator, tessaly-sim-tcp, run for one test on a loopback port it picks itself.
 // It is given an idle limit, so that it ends by itself whatever happens to the test, and a
-// transcript file; the end of the test stops it with SIGTERM.
+// transcript file; the end of the test stops it with SIGTERM, or on Windows by closing its
+// standard input.
 #pragma once
 
 #include "BusTestSupport.h"
 
+#include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
+
+struct TSimTcpChild; // the running process and the pipes to it, as the system has them
 
 class SimTcpProcess {
 public:
@@ -16,10 +19,11 @@ public:
     ~SimTcpProcess();
     SimTcpProcess(const SimTcpProcess&) = delete;
     SimTcpProcess& operator=(const SimTcpProcess&) = delete;
+    SimTcpProcess(SimTcpProcess&&) = delete;
 
     int Port() const { return port_; }
 
-    // Sends SIGTERM and waits for the end: the exit status, or -1 when the simulator did not
+    // Asks the simulator to end and waits: the exit status, or -1 when the simulator did not
     // end by itself within 5 s (it is killed then).
     int Stop();
 
@@ -31,8 +35,7 @@ public:
 
 private:
     TemporaryFile transcript_{".transcript"};
-    pid_t pid_ = -1;
-    int output_ = -1;
+    std::unique_ptr<TSimTcpChild> child_;
     int port_ = 0;
 };
 

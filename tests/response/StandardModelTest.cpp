@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -158,7 +159,7 @@ TEST(StandardModel, WaveguideShortAboveCutoffOnly)
     EXPECT_EQ(line.S11, 0.0);
     // Far above cutoff the dispersion fades: the phase approaches that of coax.
     wg.MinFreq = 0.001;
-    EXPECT_NEAR(std::arg(ModelResponseAt(wg, 1.25).S21), -M_PI / 4, 1e-6);
+    EXPECT_NEAR(std::arg(ModelResponseAt(wg, 1.25).S21), -std::numbers::pi / 4, 1e-6);
 }
 
 TEST(StandardModel, ZeroFrequencyIsTheLimit)

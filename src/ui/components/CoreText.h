@@ -2,7 +2,6 @@
 // Unicode. These two conversions are the only crossing between them.
 #pragma once
 
-#include <QFile>
 #include <QString>
 #include <string>
 
@@ -18,15 +17,15 @@ inline std::string ToCore(const QString& text)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// File names go to the core's file functions in the file system's own 8-bit encoding, and
-// come back in messages that way.
+// File names go to the core's file functions in UTF-8 on every system (the core converts them
+// where the system wants another form), and come back in messages that way.
 inline std::string ToCorePath(const QString& path)
 {
-    const QByteArray bytes = QFile::encodeName(path);
+    const QByteArray bytes = path.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 inline QString FromCorePath(const std::string& text)
 {
-    return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
