@@ -1,5 +1,6 @@
 #include "compare/KitComparison.h"
 
+#include "analyzers/StdColumns.h"
 #include "analyzers/Vna.h"
 #include "kit/CalKit.h"
 
@@ -8,11 +9,7 @@
 
 namespace {
 
-constexpr int TypeColumn = 2;
-constexpr int FirstCoefficientColumn = 3;
-constexpr int LoadTypeColumn = 7;
-constexpr int FirstOffsetColumn = 8;
-constexpr int LabelColumn = 14;
+// The class grid's label column.
 constexpr int ClassLabelColumn = 9;
 
 const char* const OpenUnits[] = {"fF", "1e-27 F/Hz", "1e-36 F/Hz^2", "1e-45 F/Hz^3"};
@@ -130,10 +127,10 @@ void CompareColumn(int column, const TStandard& l, const TStandard& r, const TCo
     const TVna& a = l.Kit().Vna();
     const TVna& b = r.Kit().Vna();
     const TStdType type = l.StdType();
-    if (column == FirstCoefficientColumn && type == TStdType::ArbiZ) {
+    if (column == StdColumn::C0 && type == TStdType::ArbiZ) {
         place.Number("terminal impedance", TQuantity::TermZ, l.TermZ(), r.TermZ(), "ohm");
-    } else if (column >= FirstCoefficientColumn && column < FirstCoefficientColumn + 4) {
-        const int n = column - FirstCoefficientColumn;
+    } else if (column >= StdColumn::C0 && column < StdColumn::C0 + 4) {
+        const int n = column - StdColumn::C0;
         const bool inductance = type == TStdType::Short;
         const double left[] = {l.C0(), l.C1(), l.C2(), l.C3()};
         const double right[] = {r.C0(), r.C1(), r.C2(), r.C3()};
@@ -141,7 +138,7 @@ void CompareColumn(int column, const TStandard& l, const TStandard& r, const TCo
                      (inductance ? ShortUnits : OpenUnits)[n]);
     }
     switch (column) {
-    case LoadTypeColumn:
+    case StdColumn::LoadType:
         if (rules.Kept.LoadTypes)
             place.Text("load type", LoadTypeName(a, l), LoadTypeName(b, r));
         break;
@@ -151,7 +148,7 @@ void CompareColumn(int column, const TStandard& l, const TStandard& r, const TCo
     case 11: place.Number("min frequency", TQuantity::Frequency, l.MinFreq(), r.MinFreq(), "GHz"); break;
     case 12: place.Number("max frequency", TQuantity::Frequency, l.MaxFreq(), r.MaxFreq(), "GHz"); break;
     case 13: place.Text("medium", MediumName(a, l.Medium()), MediumName(b, r.Medium())); break;
-    case LabelColumn:
+    case StdColumn::Label:
         if (rules.Kept.StandardLabels)
             place.Text("label", l.Label(), r.Label());
         break;
@@ -180,7 +177,7 @@ void CompareStandards(const TCalKit& left, const TCalKit& right, const TCompareR
         const bool sameType = l.StdType() == r.StdType();
         place.Text("type", TypeName(left.Vna(), l.StdType()), TypeName(right.Vna(), r.StdType()));
         // The coefficient and load-type columns mean something else for another type.
-        for (int column = sameType ? TypeColumn + 1 : FirstOffsetColumn; column <= LabelColumn; ++column)
+        for (int column = sameType ? StdColumn::Type + 1 : StdColumn::OffsetDelay; column <= StdColumn::Label; ++column)
             if (leftColumns.Contains(column) && rightColumns.Contains(column))
                 CompareColumn(column, l, r, rules, place);
     }
